@@ -1,0 +1,25 @@
+#include "shell/screen.h"
+
+#include <cmath>
+
+#include "ui/msgbox.h"
+#include "ui/twips.h"
+
+namespace shell {
+
+int centredOffset(double total, double part, int divisor) {
+    const double d = std::nearbyint(total - part);  // ties to even in the default rounding mode
+    return static_cast<int>(static_cast<long long>(d) / divisor);
+}
+
+void CenterForm(QWidget& window) {
+    ui::setLeft(&window, centredOffset(ui::Screen::widthTwips(), ui::width(&window), 2));
+    ui::setTop(&window, centredOffset(ui::Screen::heightTwips(), ui::height(&window), 3));
+}
+
+void ShowPictureNotice() {
+    ui::msgBox(QStringLiteral("This is only a picture.  Click on the 'Close' button up above to close this window."),
+               ui::Icon::None, DemoTitle);
+}
+
+}  // namespace shell

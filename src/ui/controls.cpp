@@ -1,0 +1,226 @@
+#include "ui/controls.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+// Set while a failed check hands the focus back: the field that loses the focus
+// then is not being left by the user, so its own check must not run.
+bool g_returningFocus = false;
+}  // namespace
+
+bool clickOnAccessKey(QAbstractButton* button, QEvent* e) {
+    if (e->type() != QEvent::Shortcut) return false;
+    if (!button->isEnabled() || !button->isVisible()) return true;
+    if (button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::ShortcutFocusReason);
+    button->click();
+    return true;
+}
+
+// ---------------------------------------------------------------- buttons
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+}
+
+bool CommandButton::event(QEvent* e) { return clickOnAccessKey(this, e) || QPushButton::event(e); }
+
+PictureButton::PictureButton(const QString& caption, QWidget* parent) : QToolButton(parent) {
+    setText(caption);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setAutoRaise(false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool PictureButton::event(QEvent* e) {
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) emit MouseMove();
+    return clickOnAccessKey(this, e) || QToolButton::event(e);
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    // Any change not made by setValue() is the user's (mouse, keyboard or assistive
+    // technology), and each is one Click.
+    connect(this, &QCheckBox::stateChanged, this, [this] {
+        if (!fromCode_) emit Click();
+    });
+}
+
+void CheckBox::setValue(Qt::CheckState state) {
+    fromCode_ = true;
+    setCheckState(state);
+    fromCode_ = false;
+    emit Click();
+}
+
+bool CheckBox::event(QEvent* e) { return clickOnAccessKey(this, e) || QCheckBox::event(e); }
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !fromCode_) {
+            toggledByThisClick_ = true;
+            emit Click();
+        }
+    });
+    // Clicking an option that is already selected raises Click as well.
+    connect(this, &QRadioButton::clicked, this, [this] {
+        if (!toggledByThisClick_) emit Click();
+        toggledByThisClick_ = false;
+    });
+}
+
+void OptionButton::select() {
+    fromCode_ = true;
+    setChecked(true);
+    fromCode_ = false;
+    emit Click();
+}
+
+bool OptionButton::event(QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress) toggledByThisClick_ = false;
+    return clickOnAccessKey(this, e) || QRadioButton::event(e);
+}
+
+OptionButton* OptionArray::add(const QString& caption, QWidget* parent) {
+    auto* b = new OptionButton(caption, parent);
+    const int index = size();
+    buttons_.push_back(b);
+    connect(b, &OptionButton::Click, this, [this, index] { emit Click(index); });
+    return b;
+}
+
+int OptionArray::selected() const {
+    for (int i = 0; i < size(); ++i) {
+        if ((*this)[i]->isChecked()) return i;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- lists
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (!fromCode_) emit Click();
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
+}
+
+void ListBox::AddItem(const QString& text) { addItem(text); }
+
+void ListBox::setListIndex(int index) {
+    fromCode_ = true;
+    if (index < 0) {
+        setCurrentRow(-1);
+        clearSelection();
+    } else {
+        setCurrentRow(index);
+    }
+    fromCode_ = false;
+    emit Click();
+}
+
+QString ListBox::List(int index) const {
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::activated, this, [this] { emit Click(); });
+}
+
+void ComboBox::setListIndex(int index) {
+    setCurrentIndex(index);
+    emit Click();
+}
+
+// ---------------------------------------------------------------- text box
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    if (!keyFilter_ || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    int key = 0;
+    switch (e->key()) {
+        case Qt::Key_Backspace: key = 8; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: key = 13; break;
+        case Qt::Key_Escape: key = 27; break;
+        default:
+            if (!e->text().isEmpty()) key = e->text().at(0).unicode();
+    }
+    if (key == 0) {  // navigation and editing keys are no characters
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    const int original = key;
+    keyFilter_(key);
+    if (key == 0) {
+        e->accept();
+        return;
+    }
+    if (key == original) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    const QString replacement(QChar(static_cast<char16_t>(key)));
+    QKeyEvent changed(e->type(), key == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown), e->modifiers(),
+                      key == 8 ? QString() : replacement);
+    QLineEdit::keyPressEvent(&changed);
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (selectAllOnFocus_) {
+        // After the mouse press that gave the focus has placed the cursor.
+        QTimer::singleShot(0, this, &QLineEdit::selectAll);
+        selectAll();
+    }
+    emit GotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    const Qt::FocusReason reason = e->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason || g_returningFocus) {
+        return;  // a box, a menu or another window took over: not leaving
+    }
+    const QWidget* next = QApplication::focusWidget();
+    if (!next || next->window() != window()) return;
+    emit LostFocus();
+    if (leaveCheck_) QTimer::singleShot(0, this, &TextBox::runLeaveCheck);
+}
+
+void TextBox::runLeaveCheck() {
+    if (checking_ || !leaveCheck_) return;
+    checking_ = true;
+    const bool ok = leaveCheck_();
+    if (!ok && isVisible()) {
+        g_returningFocus = true;
+        setFocus(Qt::OtherFocusReason);
+        g_returningFocus = false;
+    }
+    checking_ = false;
+}
+
+// ---------------------------------------------------------------- label
+
+Label::Label(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* e) {
+    emit MouseMove();
+    QLabel::mouseMoveEvent(e);
+}
+
+}  // namespace ui

@@ -1,0 +1,203 @@
+#include "ui/grid.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QScrollBar>
+
+#include "ui/locale.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+// All cells, fixed rows included; the view sees the fixed rows as its header.
+class GridModel : public QAbstractTableModel {
+public:
+    explicit GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rows() const { return static_cast<int>(cells_.size()); }
+    int cols() const { return cols_; }
+
+    void resizeTo(int rows, int cols) {
+        beginResetModel();
+        cols_ = std::max(0, cols);
+        cells_.resize(static_cast<size_t>(std::max(0, rows)));
+        for (QStringList& r : cells_) {
+            while (r.size() < cols_) r.append(QString());
+            while (r.size() > cols_) r.removeLast();
+        }
+        endResetModel();
+    }
+
+    void setFixed(int fixedRows, int fixedCols) {
+        beginResetModel();
+        fixedRows_ = fixedRows;
+        fixedCols_ = fixedCols;
+        endResetModel();
+    }
+
+    QString cell(int r, int c) const {
+        if (r < 0 || r >= rows() || c < 0 || c >= cols_) return {};
+        return cells_[static_cast<size_t>(r)][c];
+    }
+
+    void setCell(int r, int c, const QString& text) {
+        if (r < 0 || r >= rows() || c < 0 || c >= cols_) return;
+        cells_[static_cast<size_t>(r)][c] = text;
+        if (r < fixedRows_) {
+            emit headerDataChanged(Qt::Horizontal, c, c);
+        } else {
+            const QModelIndex i = index(r - fixedRows_, c);
+            emit dataChanged(i, i);
+        }
+    }
+
+    void appendRow(const QStringList& row) {
+        const int viewRow = rows() - fixedRows_;
+        beginInsertRows({}, viewRow, viewRow);
+        QStringList r = row;
+        while (r.size() < cols_) r.append(QString());
+        while (r.size() > cols_) r.removeLast();
+        cells_.push_back(r);
+        endInsertRows();
+    }
+
+    void setAlignments(const std::vector<Grid::Align>* align) { align_ = align; }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : std::max(0, rows() - fixedRows_);
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int r = index.row() + fixedRows_;
+        const int c = index.column();
+        if (role == Qt::DisplayRole) return cell(r, c);
+        if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignment(r, c));
+        if (role == Qt::BackgroundRole && c < fixedCols_) return QColor(0xc0, 0xc0, 0xc0);
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && fixedRows_ > 0) return cell(0, section);
+        if (o == Qt::Horizontal && role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled; }
+
+private:
+    Qt::Alignment alignment(int r, int c) const {
+        const Grid::Align a =
+            align_ && c < static_cast<int>(align_->size()) ? (*align_)[static_cast<size_t>(c)] : Grid::Align::General;
+        switch (a) {
+            case Grid::Align::LeftTop: return Qt::AlignLeft | Qt::AlignTop;
+            case Grid::Align::LeftCenter: return Qt::AlignLeft | Qt::AlignVCenter;
+            case Grid::Align::LeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
+            case Grid::Align::CenterCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+            case Grid::Align::RightCenter: return Qt::AlignRight | Qt::AlignVCenter;
+            case Grid::Align::General: break;
+        }
+        // General: numbers to the right, text to the left.
+        bool isNumber = false;
+        QLocale::c().toDouble(cell(r, c).trimmed(), &isNumber);
+        return (isNumber ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+
+    std::vector<QStringList> cells_;
+    int cols_ = 0;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    const std::vector<Grid::Align>* align_ = nullptr;
+};
+
+Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    model_->setAlignments(&align_);
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setFixedHeight(fontMetrics().height() + 6);
+    horizontalHeader()->setStretchLastSection(false);
+    setStyleSheet(QStringLiteral("QHeaderView::section { background: #c0c0c0; color: black;"
+                                 " border: 0px; border-right: 1px solid #808080;"
+                                 " border-bottom: 1px solid #808080; padding-left: 3px; }"));
+    applyFixedRows();
+}
+
+Grid::~Grid() = default;
+
+int Grid::Rows() const { return model_->rows(); }
+void Grid::setRows(int rows) { model_->resizeTo(rows, model_->cols()); }
+int Grid::Cols() const { return model_->cols(); }
+void Grid::setCols(int cols) {
+    model_->resizeTo(model_->rows(), cols);
+    align_.resize(static_cast<size_t>(std::max(0, cols)), Align::General);
+}
+
+void Grid::setFixedRows(int rows) {
+    fixedRows_ = std::max(0, rows);
+    applyFixedRows();
+}
+
+void Grid::setFixedCols(int cols) {
+    fixedCols_ = std::max(0, cols);
+    model_->setFixed(fixedRows_, fixedCols_);
+}
+
+void Grid::applyFixedRows() {
+    model_->setFixed(fixedRows_, fixedCols_);
+    horizontalHeader()->setVisible(fixedRows_ > 0);
+}
+
+double Grid::ColWidth(int col) const { return toTwips(columnWidth(col)); }
+void Grid::setColWidth(int col, double twips) { setColumnWidth(col, toPixels(twips)); }
+
+void Grid::setColAlignment(int col, Align align) {
+    if (col < 0) return;
+    if (col >= static_cast<int>(align_.size())) align_.resize(static_cast<size_t>(col) + 1, Align::General);
+    align_[static_cast<size_t>(col)] = align;
+    viewport()->update();
+}
+
+Grid::Align Grid::ColAlignment(int col) const {
+    return col >= 0 && col < static_cast<int>(align_.size()) ? align_[static_cast<size_t>(col)] : Align::General;
+}
+
+QString Grid::TextMatrix(int row, int col) const { return model_->cell(row, col); }
+void Grid::setTextMatrix(int row, int col, const QString& text) { model_->setCell(row, col, text); }
+
+void Grid::AddItem(const QString& tabSeparatedRow) {
+    QStringList cells = tabSeparatedRow.split(u'\t');
+    if (cells.size() > 1 && cells.last().isEmpty()) cells.removeLast();
+    model_->appendRow(cells);
+}
+
+int Grid::TopRow() const { return verticalScrollBar()->value() + fixedRows_; }
+
+void Grid::setTopRow(int row) {
+    const int value = std::max(0, row - fixedRows_);
+    // The scroll range is laid out lazily; make sure it knows the rows added so far.
+    if (verticalScrollBar()->maximum() < value) updateGeometries();
+    verticalScrollBar()->setValue(value);
+}
+
+double Grid::RowHeight(int) const { return toTwips(verticalHeader()->defaultSectionSize()); }
+
+void Grid::Refresh() {
+    viewport()->repaint();
+    verticalScrollBar()->repaint();
+}
+
+}  // namespace ui

@@ -1,0 +1,98 @@
+#include "ui/indextab.h"
+
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "ui/elastic.h"
+
+namespace ui {
+
+class IndexTab::Bar : public QTabBar {
+public:
+    explicit Bar(IndexTab* owner) : QTabBar(owner), owner_(owner) {
+        setDrawBase(true);
+        setExpanding(false);
+        setUsesScrollButtons(false);
+        setElideMode(Qt::ElideNone);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        // A click on the tab that is already current changes nothing in QTabBar,
+        // yet it is a Click of the control.
+        const int hit = tabAt(e->position().toPoint());
+        if (e->button() == Qt::LeftButton && hit >= 0 && hit == currentIndex()) {
+            emit owner_->Click();
+            return;
+        }
+        QTabBar::mousePressEvent(e);
+    }
+
+private:
+    IndexTab* owner_;
+};
+
+IndexTab::IndexTab(QWidget* parent) : QWidget(parent), bar_(new Bar(this)), stack_(new QStackedWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar_);
+    layout->addWidget(stack_, 1);
+    stack_->setFrameShape(QFrame::StyledPanel);
+    stack_->setAutoFillBackground(true);
+    connect(bar_, &QTabBar::currentChanged, this, [this](int tab) {
+        if (!selecting_ && tab >= 0) select(tab);
+    });
+}
+
+void IndexTab::setCaptions(const QString& captionList) {
+    const QStringList captions = captionList.split(u'|');
+    selecting_ = true;
+    while (bar_->count() > 0) bar_->removeTab(0);
+    for (const QString& c : captions) bar_->addTab(c);
+    while (stack_->count() < captions.size()) {
+        auto* p = new ElasticPanel(stack_);
+        stack_->addWidget(p);
+    }
+    selecting_ = false;
+    current_ = bar_->currentIndex();
+    stack_->setCurrentIndex(current_);
+}
+
+QString IndexTab::caption(int tab) const { return bar_->tabText(tab); }
+int IndexTab::count() const { return bar_->count(); }
+QWidget* IndexTab::page(int tab) const { return stack_->widget(tab); }
+
+void IndexTab::setCurrTab(int tab) {
+    if (tab < 0 || tab >= count()) return;
+    select(tab);
+}
+
+void IndexTab::select(int tab) {
+    current_ = tab;
+    if (bar_->currentIndex() != tab) {
+        selecting_ = true;
+        bar_->setCurrentIndex(tab);
+        selecting_ = false;
+    }
+    const bool switching = stack_->currentIndex() != tab;
+    emit Click();
+    if (switching && current_ == tab) {
+        showCurrentPage();
+        emit Switch(tab);
+    }
+}
+
+void IndexTab::showCurrentPage() {
+    if (current_ >= 0 && stack_->currentIndex() != current_) stack_->setCurrentIndex(current_);
+}
+
+void IndexTab::Refresh() {
+    showCurrentPage();
+    repaint();
+    if (QWidget* p = stack_->currentWidget()) p->repaint();
+}
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+
+// An index-tab control: a row of tabs named by a caption list ("&One|T&wo"), one
+// page per tab. Selecting a tab (mouse, access key, keyboard or code) raises
+// Click with CurrTab() already the new tab, and only then shows the new page and
+// raises Switch. Clicking the current tab again raises Click alone.
+
+#include <QTabBar>
+#include <QWidget>
+
+class QStackedWidget;
+
+namespace ui {
+
+class IndexTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit IndexTab(QWidget* parent = nullptr);
+
+    void setCaptions(const QString& captionList);
+    QString caption(int tab) const;
+    int count() const;
+
+    // The page for a tab; children placed on it show while the tab is current.
+    QWidget* page(int tab) const;
+
+    int CurrTab() const { return current_; }
+    // Selects a tab from code; raises Click every time.
+    void setCurrTab(int tab);
+
+    // Draws the current page now (a preview running inside Click needs it).
+    void Refresh();
+
+    QTabBar* tabBar() const { return bar_; }
+
+signals:
+    void Click();
+    void Switch(int tab);
+
+private:
+    class Bar;
+    void select(int tab);
+    void showCurrentPage();
+
+    QTabBar* bar_;
+    QStackedWidget* stack_;
+    int current_ = -1;
+    bool selecting_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,256 @@
+// The main menu, the shared vocabulary and the shared screen routines.
+
+#include <QApplication>
+#include <QTest>
+
+#include "fixtures.h"
+#include "shell/mainmenu.h"
+#include "shell/screen.h"
+#include "shell/vocabulary.h"
+#include "ui/controls.h"
+#include "ui/elastic.h"
+#include "ui/form.h"
+#include "ui/twips.h"
+
+using namespace shell;
+
+namespace {
+
+struct Feature : ui::Form {};
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::setUpHeadless(); }
+    void cleanup() { QCOMPARE(testsupport::visibleWindows().size(), 0); }
+
+    void vocabularySlots() {
+        FillVocabulary();
+        QCOMPARE(NumPoints, 23);
+        QCOMPARE(PlanetAbbr[0], QString());
+        QCOMPARE(PlanetAbbr[48], QString());
+        QCOMPARE(PlanetAbbr[10], QStringLiteral("Plu"));
+        QCOMPARE(PlanetAbbr[15], QStringLiteral("PF "));
+        QCOMPARE(PlanetAbbr[24], QStringLiteral("1st"));
+        QCOMPARE(PlanetAbbr[35], QStringLiteral("12th"));
+        QCOMPARE(PlanetAbbr[36], QStringLiteral("Ari"));
+        QCOMPARE(PlanetAbbr[47], QStringLiteral("Pis"));
+        QCOMPARE(SignAbbr.mid(33, 3), QStringLiteral("Pis"));
+        QCOMPARE(SignAbbr.mid(36, 3), QStringLiteral("Ari"));
+        for (int i = 1; i <= NumPoints; ++i) QCOMPARE(PlanetAbbr[size_t(i)].size(), 3);
+        // Every aspect entry: code, three degree digits, three thousandths.
+        QCOMPARE(AspectDef[0], QString());
+        for (size_t i = 1; i <= 21; ++i) {
+            QCOMPARE(AspectDef[i].size(), 9);
+            bool ok = false;
+            AspectDef[i].mid(3).toInt(&ok);
+            QVERIFY2(ok, qPrintable(AspectDef[i]));
+        }
+        QCOMPARE(AspectDef[12], QStringLiteral("SPT051429"));
+        QCOMPARE(AspectDef[21], QStringLiteral("TDC108000"));
+    }
+
+    void fullNames_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lower case") << "moo" << "Moon";
+        QTest::newRow("mixed case") << "Moo" << "Moon";
+        QTest::newRow("east point") << "EPt" << "East Point";
+        QTest::newRow("fortune with its blank") << "PF " << "P_Fortune";
+        QTest::newRow("fortune without the blank") << "PF" << "PF";
+        QTest::newRow("black moon has none") << "BML" << "BML";
+        QTest::newRow("no code keeps its case") << "xyz" << "xyz";
+        QTest::newRow("sign") << "sag" << "Sagittarius";
+        QTest::newRow("last sign") << "Pis" << "Pisces";
+        QTest::newRow("house is no code") << "1st" << "1st";
+        QTest::newRow("longer text") << "Sunday" << "Sunday";
+        QTest::newRow("empty") << "" << "";
+    }
+    void fullNames() {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QCOMPARE(FillNameList(code), name);
+    }
+
+    void localeFactsFromSampleTexts_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("sep");
+        QTest::newRow("day first") << "30/06/1990" << 1 << "1.5" << ".";
+        QTest::newRow("year first") << "1990-06-30" << 2 << "1,5" << ",";
+        QTest::newRow("month first") << "6/30/1990" << 0 << " 1.5 " << ".";
+        QTest::newRow("month first short year") << "06/30/90" << 0 << "1.5" << ".";
+        QTest::newRow("two-character separator") << "30. 6. 1990" << 1 << "1,-5" << ",";
+        QTest::newRow("missing separator") << "1990630" << 2 << "15" << ".";
+        QTest::newRow("too short") << "3" << 0 << "1" << ".";
+        QTest::newRow("empty") << "" << 0 << "" << ".";
+        QTest::newRow("arabic digits") << "\u0663\u0660/\u0666/\u0661\u0669\u0669\u0660" << 0
+                                       << "\u0661\u066B\u0665" << "\u066B";
+    }
+    void localeFactsFromSampleTexts() {
+        QFETCH(QString, date);
+        QFETCH(int, order);
+        QFETCH(QString, number);
+        QFETCH(QString, sep);
+        QCOMPARE(dateOrderOf(date), order);
+        QCOMPARE(decimalSepOf(number), sep);
+    }
+
+    void localeFactsOfRealLocales_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QString>("sep");
+        QTest::newRow("en_US") << "en_US" << 0 << ".";
+        QTest::newRow("en_GB") << "en_GB" << 1 << ".";
+        QTest::newRow("de_DE") << "de_DE" << 1 << ",";
+        QTest::newRow("sv_SE") << "sv_SE" << 2 << ",";
+        QTest::newRow("ar_EG right to left") << "ar_EG" << 0 << "\u066B";
+        QTest::newRow("he_IL right to left") << "he_IL" << 1 << ".";
+    }
+    void localeFactsOfRealLocales() {
+        QFETCH(QString, locale);
+        QFETCH(int, order);
+        QFETCH(QString, sep);
+        testsupport::LocaleSwitch sw(locale);
+        FillVocabulary();
+        QCOMPARE(DateOrder, order);
+        QCOMPARE(DecimalSep, sep);
+        QCOMPARE(DecimalSep.size(), 1);
+    }
+
+    void centring_data() {
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("part");
+        QTest::addColumn<int>("divisor");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("odd difference") << 9600.0 << 4801.0 << 2 << 2399;
+        QTest::newRow("half rounds to even, up") << 9600.0 << 4800.5 << 2 << 2400;
+        QTest::newRow("half rounds to even, down") << 9600.0 << 4801.5 << 2 << 2399;
+        QTest::newRow("a third of the height") << 7200.0 << 3000.0 << 3 << 1400;
+        QTest::newRow("as large as the screen") << 9600.0 << 9600.0 << 2 << 0;
+        QTest::newRow("wider than the screen") << 9600.0 << 10600.0 << 2 << -500;
+        QTest::newRow("negative truncates toward zero") << 0.0 << 7.0 << 2 << -3;
+        QTest::newRow("negative third") << 0.0 << 8.0 << 3 << -2;
+    }
+    void centring() {
+        QFETCH(double, total);
+        QFETCH(double, part);
+        QFETCH(int, divisor);
+        QFETCH(int, offset);
+        QCOMPARE(centredOffset(total, part, divisor), offset);
+    }
+
+    void centerFormPlacesAWindow() {
+        testsupport::ScreenOverride screen(9600, 7200);
+        QWidget w;
+        ui::setClientSizeTwips(&w, 4800, 3000);
+        CenterForm(w);
+        QCOMPARE(ui::left(&w), 2400.0);
+        QCOMPARE(ui::top(&w), 1400.0);
+    }
+
+    void pictureNotice() {
+        testsupport::MsgBoxRecorder rec;
+        ShowPictureNotice();
+        QCOMPARE(rec.boxes().size(), 1);
+        QCOMPARE(rec.boxes()[0].text, QStringLiteral("This is only a picture.  Click on the 'Close' button up "
+                                                     "above to close this window."));
+        QCOMPARE(rec.boxes()[0].icon, ui::Icon::None);
+        QCOMPARE(rec.boxes()[0].title, DemoTitle);
+    }
+
+    void mainMenuAfterLoad() {
+        NumPoints = 0;
+        Form1 menu;
+        menu.Form_Load();
+        QCOMPARE(NumPoints, 23);  // the load filled the vocabulary
+        QCOMPARE(menu.windowTitle(), QStringLiteral("Demo of additional features in Starwright for Windows"));
+        QCOMPARE(menu.lblStatus->text(), menu.StatusDefaultText);
+        QVERIFY(menu.StatusDefaultText.contains(QStringLiteral("$169.  After")));
+        QCOMPARE(menu.cmdAction[6]->text(), QStringLiteral("Researc&h"));
+        QCOMPARE(menu.cmdExit->text(), QStringLiteral("E&xit"));
+        // The first three contact lines sit centred, whatever their design position.
+        for (size_t i = 0; i < 3; ++i) {
+            const double centre = ui::left(menu.lblLogo[i]) + ui::width(menu.lblLogo[i]) / 2;
+            QVERIFY(std::abs(centre - ui::width(menu.vseLogo) / 2) <= 1.0);
+        }
+        // Tab order as designed: Files, Options, Customizing, PC Atlas, More Data, Tables, Exit, ...
+        QList<QWidget*> order;
+        QWidget* w = menu.cmdAction[0];
+        for (int i = 0; i < 11; ++i, w = w->nextInFocusChain()) order << w;
+        const QList<QWidget*> expected{menu.cmdAction[0], menu.cmdAction[1], menu.cmdAction[3],
+                                       menu.cmdAction[2], menu.cmdAction[4], menu.cmdAction[5],
+                                       menu.cmdExit,      menu.cmdAction[6], menu.cmdAction[7],
+                                       menu.cmdAction[8], menu.cmdAction[9]};
+        QCOMPARE(order, expected);
+    }
+
+    void statusLineFollowsThePointer() {
+        Form1 menu;
+        menu.Form_Load();
+        QVERIFY(testsupport::showActive(menu));
+        const auto over = [&](QWidget* target, QPoint at = {}) {
+            QTest::mouseMove(target, at.isNull() ? target->rect().center() : at);
+            QCoreApplication::processEvents();
+            return menu.lblStatus->text();
+        };
+        QCOMPARE(over(menu.cmdAction[6]), Form1::description(6));
+        QVERIFY(Form1::description(6).contains(QStringLiteral("Penwick Software's Vellacore File")));
+        QCOMPARE(over(menu.Label1), menu.StatusDefaultText);
+        QCOMPARE(over(menu.cmdAction[2]), Form1::description(2));
+        // A gap between the buttons belongs to picMain, which keeps the text.
+        QPoint gap(-1, -1);
+        for (int y = 0; y < menu.picMain->height() && gap.x() < 0; ++y) {
+            for (int x = 0; x < menu.Panel3D1->x() && gap.x() < 0; ++x) {
+                if (!menu.picMain->childAt(x, y)) gap = QPoint(x, y);
+            }
+        }
+        QVERIFY(gap.x() >= 0);
+        QCOMPARE(over(menu.picMain, gap), Form1::description(2));
+        QCOMPARE(over(menu.cmdExit), QStringLiteral("Click the Exit button to end the Starwright Demo."));
+        QCOMPARE(over(menu.vseLogo, {5, menu.vseLogo->height() - 5}), menu.StatusDefaultText);
+        QCOMPARE(over(menu.cmdAction[9]), Form1::description(9));  // not built yet, still described
+        QVERIFY(!menu.cmdAction[9]->isEnabled());
+        QCOMPARE(over(menu.lblStatus), menu.StatusDefaultText);
+        menu.close();
+    }
+
+    void accessKeysOpenFeaturesAndExit() {
+        Form1 menu;
+        menu.Form_Load();
+        int opened = 0;
+        menu.setFeature(6, [&] { ++opened; });
+        QVERIFY(menu.cmdAction[6]->isEnabled());
+        QVERIFY(testsupport::showActive(menu));
+        QTest::keyClick(&menu, Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(opened, 1);
+        QTest::keyClick(&menu, Qt::Key_F, Qt::AltModifier);  // not built: nothing opens
+        QCOMPARE(opened, 1);
+        const int ends = testsupport::endProgramCalls();
+        QTest::keyClick(&menu, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(testsupport::endProgramCalls(), ends + 1);
+        menu.close();
+    }
+
+    void featureButtonOpensItsWindowModally() {
+        Form1 menu;
+        menu.Form_Load();
+        menu.setFeature(5, &ui::FormSlot<Feature>::showModal);
+        QVERIFY(testsupport::showActive(menu));
+        QTest::mouseClick(menu.cmdAction[5], Qt::LeftButton);
+        QVERIFY(ui::FormSlot<Feature>::exists());
+        Feature& f = ui::FormSlot<Feature>::get();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(QApplication::activeModalWidget(), &f);
+        f.Unload();
+        QTRY_VERIFY(!ui::FormSlot<Feature>::exists());
+        menu.close();
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

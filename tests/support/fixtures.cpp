@@ -1,0 +1,53 @@
+#include "fixtures.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "ui/form.h"
+#include "ui/pause.h"
+#include "ui/twips.h"
+
+namespace testsupport {
+
+namespace {
+int g_endCalls = 0;
+}
+
+MsgBoxRecorder::MsgBoxRecorder() {
+    ui::setMsgBoxHook([this](const ui::MsgRecord& r) {
+        boxes_.append(r);
+        if (whileOpen_) whileOpen_();
+    });
+}
+
+MsgBoxRecorder::~MsgBoxRecorder() { ui::setMsgBoxHook({}); }
+
+ScreenOverride::ScreenOverride(double w, double h) { ui::Screen::overrideSize(w, h); }
+ScreenOverride::~ScreenOverride() { ui::Screen::clearOverride(); }
+
+void setUpHeadless() {
+    ui::setPausesDisabled(true);
+    ui::setModalRunner([](QDialog& d) {
+        d.setWindowModality(Qt::ApplicationModal);
+        d.show();
+    });
+    ui::setEndProgramHook([] { ++g_endCalls; });
+}
+
+int endProgramCalls() { return g_endCalls; }
+
+QList<QWidget*> visibleWindows() {
+    QList<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) out.append(w);
+    }
+    return out;
+}
+
+bool showActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+}  // namespace testsupport

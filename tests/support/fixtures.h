@@ -1,0 +1,62 @@
+#pragma once
+
+// Fixtures shared by all tests: recorded message boxes, a switched locale, a
+// pretended screen, zero pauses, modal windows that do not block.
+
+#include <QLocale>
+#include <QList>
+#include <QWidget>
+
+#include "ui/msgbox.h"
+
+namespace testsupport {
+
+// Records every message box instead of showing it; restores the real box on exit.
+class MsgBoxRecorder {
+public:
+    MsgBoxRecorder();
+    ~MsgBoxRecorder();
+    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
+    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
+
+    const QList<ui::MsgRecord>& boxes() const { return boxes_; }
+    void clear() { boxes_.clear(); }
+    // Runs while the box is "open" (to check what happens meanwhile).
+    void setWhileOpen(std::function<void()> f) { whileOpen_ = std::move(f); }
+
+private:
+    QList<ui::MsgRecord> boxes_;
+    std::function<void()> whileOpen_;
+};
+
+class LocaleSwitch {
+public:
+    explicit LocaleSwitch(const QString& name) : saved_(QLocale()) { QLocale::setDefault(QLocale(name)); }
+    ~LocaleSwitch() { QLocale::setDefault(saved_); }
+    LocaleSwitch(const LocaleSwitch&) = delete;
+    LocaleSwitch& operator=(const LocaleSwitch&) = delete;
+
+private:
+    QLocale saved_;
+};
+
+class ScreenOverride {
+public:
+    ScreenOverride(double widthTwips, double heightTwips);
+    ~ScreenOverride();
+    ScreenOverride(const ScreenOverride&) = delete;
+    ScreenOverride& operator=(const ScreenOverride&) = delete;
+};
+
+// Call once in initTestCase(): zero pauses, modal windows shown without blocking,
+// ending the program only counted.
+void setUpHeadless();
+int endProgramCalls();
+
+// Top-level widgets still visible (a test's cleanup() expects none).
+QList<QWidget*> visibleWindows();
+
+// Shows a window and waits until it is exposed and active, so focus moves work.
+bool showActive(QWidget& w);
+
+}  // namespace testsupport

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QObject>
+
+// The platform layer's test classes, run one after another by main.cpp.
+QObject* makeControlsTest();
+QObject* makeLayerTest();
+QObject* makeGridTest();

@@ -1,0 +1,356 @@
+// Event rules of the platform layer's controls, and the layer's services.
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "fixtures.h"
+#include "tests.h"
+#include "ui/controls.h"
+#include "ui/elastic.h"
+#include "ui/form.h"
+#include "ui/indextab.h"
+#include "ui/locale.h"
+#include "ui/pause.h"
+#include "ui/twips.h"
+
+using testsupport::MsgBoxRecorder;
+
+namespace {
+
+struct Probe : ui::Form {
+    void Form_Load() override { ++loads; }
+    static inline int loads = 0;
+};
+
+class TestControls : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QCOMPARE(testsupport::visibleWindows().size(), 0); }
+
+    void valueSetByCodeRaisesClickEveryTime_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("check box") << "check";
+        QTest::newRow("option button") << "option";
+        QTest::newRow("list box") << "list";
+        QTest::newRow("combo box") << "combo";
+        QTest::newRow("index tab") << "tab";
+    }
+    void valueSetByCodeRaisesClickEveryTime() {
+        QFETCH(QString, control);
+        QWidget window;
+        std::function<void()> setSame;
+        int clicks = 0;
+        auto count = [&clicks] { ++clicks; };
+        auto* check = new ui::CheckBox(QStringLiteral("c"), &window);
+        auto* options = new ui::OptionArray(&window);
+        options->add(QStringLiteral("a"), &window);
+        options->add(QStringLiteral("b"), &window);
+        auto* list = new ui::ListBox(&window);
+        list->AddItem(QStringLiteral("one"));
+        list->AddItem(QStringLiteral("two"));
+        auto* combo = new ui::ComboBox(&window);
+        combo->AddItem(QStringLiteral("one"));
+        auto* tab = new ui::IndexTab(&window);
+        tab->setCaptions(QStringLiteral("&One|&Two"));
+        if (control == u"check") {
+            connect(check, &ui::CheckBox::Click, &window, count);
+            setSame = [check] { check->setValue(true); };
+        } else if (control == u"option") {
+            connect(options, &ui::OptionArray::Click, &window, count);
+            setSame = [options] { options->select(1); };
+        } else if (control == u"list") {
+            connect(list, &ui::ListBox::Click, &window, count);
+            setSame = [list] { list->setListIndex(1); };
+        } else if (control == u"combo") {
+            connect(combo, &ui::ComboBox::Click, &window, count);
+            setSame = [combo] { combo->setListIndex(0); };
+        } else {
+            connect(tab, &ui::IndexTab::Click, &window, count);
+            setSame = [tab] { tab->setCurrTab(1); };
+        }
+        setSame();
+        setSame();  // the value does not change the second time
+        QCOMPARE(clicks, 2);
+    }
+
+    void userActionsRaiseOneClick() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* check = new ui::CheckBox(QStringLiteral("c"), &window);
+        auto* options = new ui::OptionArray(&window);
+        layout->addWidget(check);
+        layout->addWidget(options->add(QStringLiteral("a"), &window));
+        layout->addWidget(options->add(QStringLiteral("b"), &window));
+        QVERIFY(testsupport::showActive(window));
+
+        QSignalSpy checkSpy(check, &ui::CheckBox::Click);
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(checkSpy.count(), 1);
+        QCOMPARE(check->value(), Qt::Checked);
+        check->setChecked(false);  // as assistive technology would, without a click
+        QCOMPARE(checkSpy.count(), 2);
+
+        QSignalSpy optionSpy(options, &ui::OptionArray::Click);
+        QTest::mouseClick((*options)[1], Qt::LeftButton);
+        QTest::mouseClick((*options)[1], Qt::LeftButton);  // already selected: Click again
+        QCOMPARE(optionSpy.count(), 2);
+        QCOMPARE(optionSpy.at(1).at(0).toInt(), 1);
+        QCOMPARE(options->selected(), 1);
+        window.close();
+    }
+
+    void tabClickComesBeforeThePageSwitch() {
+        ui::IndexTab tab;
+        tab.setCaptions(QStringLiteral("&First|&Second|&Third"));
+        tab.resize(400, 300);
+        QVERIFY(testsupport::showActive(tab));
+        QStringList events;
+        connect(&tab, &ui::IndexTab::Click, &tab, [&] {
+            events << QStringLiteral("click tab=%1 page=%2")
+                          .arg(tab.CurrTab())
+                          .arg(tab.page(tab.CurrTab())->isVisible() ? "new" : "old");
+        });
+        connect(&tab, &ui::IndexTab::Switch, &tab, [&](int t) { events << QStringLiteral("switch %1").arg(t); });
+
+        QTest::mouseClick(tab.tabBar(), Qt::LeftButton, {}, tab.tabBar()->tabRect(2).center());
+        QTest::mouseClick(tab.tabBar(), Qt::LeftButton, {}, tab.tabBar()->tabRect(2).center());
+        QTest::keyClick(&tab, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(events, QStringList({"click tab=2 page=old", "switch 2", "click tab=2 page=new",
+                                      "click tab=1 page=old", "switch 1"}));
+        tab.close();
+    }
+
+    void accessKeyClicksAtOnce() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* button = new ui::CommandButton(QStringLiteral("&Go"), &window);
+        auto* field = new ui::TextBox(&window);
+        layout->addWidget(field);
+        layout->addWidget(button);
+        QVERIFY(testsupport::showActive(window));
+        field->setFocus();
+        QSignalSpy spy(button, &QPushButton::clicked);
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(spy.count(), 1);  // no waiting for an animated press
+        QVERIFY(button->hasFocus());
+        window.close();
+    }
+
+    void keyFilterSeesEveryCharacter() {
+        ui::TextBox box;
+        QList<int> seen;
+        box.setKeyFilter([&](int& key) {
+            seen << key;
+            if (key >= '0' && key <= '9') key = 0;   // refuse digits
+            if (key == 'x') key = 'y';               // and replace one letter
+        });
+        QTest::keyClicks(&box, QStringLiteral("a1x2"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.text(), QStringLiteral("a"));
+        QCOMPARE(seen, QList<int>({'a', '1', 'x', '2', 8, 13}));
+    }
+
+    void leaveCheckRunsOnlyWhenLeavingForASibling() {
+        MsgBoxRecorder boxes;
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* field = new ui::TextBox(&window);
+        auto* other = new ui::TextBox(&window);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        int runs = 0;
+        int otherRuns = 0;
+        bool pass = false;
+        field->setLeaveCheck([&] {
+            ++runs;
+            ui::msgBox(QStringLiteral("bad"), ui::Icon::Stop);
+            return pass;
+        });
+        other->setLeaveCheck([&] { return ++otherRuns, true; });
+        QVERIFY(testsupport::showActive(window));
+
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        QTRY_COMPARE(runs, 1);
+        QTRY_VERIFY(field->hasFocus());  // failed: the focus came back
+        QCOMPARE(otherRuns, 0);          // giving it back is not leaving the other field
+        QCOMPARE(boxes.boxes().size(), 1);
+
+        QWidget elsewhere;
+        QVERIFY(testsupport::showActive(elsewhere));  // another window takes over
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+        elsewhere.close();
+
+        QVERIFY(testsupport::showActive(window));
+        pass = true;
+        other->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(runs, 2);
+        QVERIFY(other->hasFocus());
+        window.close();
+    }
+};
+
+class TestLayer : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QCOMPARE(testsupport::visibleWindows().size(), 0); }
+
+    void messageBoxesAreRecordedWithTheirTitle() {
+        MsgBoxRecorder rec;
+        ui::msgBox(QStringLiteral("Hello"), ui::Icon::Information, QStringLiteral("Sort by Value"));
+        ui::msgBox(QStringLiteral("No title"), ui::Icon::Stop);
+        QCOMPARE(rec.boxes().size(), 2);
+        QCOMPARE(rec.boxes().at(0), (ui::MsgRecord{"Hello", ui::Icon::Information, "Sort by Value"}));
+        QCOMPARE(rec.boxes().at(1), (ui::MsgRecord{"No title", ui::Icon::Stop, "Starwright Demo"}));
+    }
+
+    void twipsRoundTripAndScreenOverride() {
+        QCOMPARE(ui::toPixels(1440), 96);
+        QCOMPARE(ui::toTwips(96), 1440.0);
+        {
+            testsupport::ScreenOverride screen(9600, 7200);
+            QCOMPARE(ui::Screen::widthTwips(), 9600.0);
+            QCOMPARE(ui::Screen::heightTwips(), 7200.0);
+        }
+        QVERIFY(ui::Screen::widthTwips() != 9600.0 || ui::Screen::heightTwips() != 7200.0);
+
+        QWidget parent;
+        QWidget child(&parent);
+        ui::setGeometryTwips(&child, 105, 210, 3000, 600);
+        ui::setLeft(&child, 1233);  // not a whole pixel: read back as written
+        QCOMPARE(ui::left(&child), 1233.0);
+        QCOMPARE(ui::top(&child), 210.0);
+        QCOMPARE(child.geometry(), QRect(82, 14, 200, 40));
+    }
+
+    void elasticPanelScalesChildren() {
+        ui::ElasticPanel panel;
+        panel.setDesignSizeTwips(3000, 1500);
+        panel.resize(200, 100);
+        panel.show();
+        QWidget child(&panel);
+        ui::setGeometryTwips(&child, 300, 150, 600, 300);
+        QCOMPARE(child.geometry(), QRect(20, 10, 40, 20));
+        panel.resize(400, 300);
+        QCOMPARE(child.geometry(), QRect(40, 30, 80, 60));
+        QCOMPARE(ui::width(&child), 600.0);  // the design stays what code set
+        panel.resize(100, 50);               // smaller than designed: never squeezed
+        QCOMPARE(child.geometry(), QRect(20, 10, 40, 20));
+        panel.close();
+    }
+
+    void formSlotBuildsOnFirstUseAndAnewAfterUnload() {
+        QVERIFY(!ui::FormSlot<Probe>::exists());
+        Probe& first = ui::FormSlot<Probe>::get();
+        QCOMPARE(&ui::FormSlot<Probe>::get(), &first);
+        QCOMPARE(Probe::loads, 1);
+        ui::FormSlot<Probe>::showModal();
+        QVERIFY(first.isVisible());
+        QVERIFY(first.isModal());
+        QVERIFY(first.parentWidget() == nullptr);
+        first.Unload();
+        QTRY_VERIFY(!ui::FormSlot<Probe>::exists());
+        ui::FormSlot<Probe>::get();
+        QCOMPARE(Probe::loads, 2);
+        ui::FormSlot<Probe>::get().Unload();
+        QTRY_VERIFY(!ui::FormSlot<Probe>::exists());
+    }
+
+    void pausesAreWallClockAndZeroInTests() {
+        QElapsedTimer t;
+        t.start();
+        ui::pause(5000);  // disabled for the tests: returns at once
+        QVERIFY(t.elapsed() < 1000);
+        ui::setPausesDisabled(false);
+        t.restart();
+        ui::pause(30);
+        const qint64 took = t.elapsed();
+        ui::setPausesDisabled(true);
+        QVERIFY2(took >= 29 && took < 1000, qPrintable(QString::number(took)));
+    }
+
+    void numberPictures_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two digits") << "en_US" << 7.0 << "00" << "07";
+        QTest::newRow("two digits rounds half up") << "en_US" << 6.5 << "00" << "07";
+        QTest::newRow("four digits") << "en_US" << 94.0 << "0000" << "0094";
+        QTest::newRow("degrees") << "en_US" << 7.5 << "000.00" << "007.50";
+        QTest::newRow("degrees comma") << "de_DE" << 7.5 << "000.00" << "007,50";
+        QTest::newRow("optional digits") << "en_US" << 7.0 << "##0" << "7";
+        QTest::newRow("optional digits zero") << "en_US" << 0.0 << "##0" << "0";
+        QTest::newRow("orb") << "en_US" << 2.125 << "0.00" << "2.13";
+        QTest::newRow("orb comma") << "sv_SE" << 10.0 << "0.00" << "10,00";
+        QTest::newRow("negative") << "en_US" << -2.5 << "0.00" << "-2.50";
+    }
+    void numberPictures() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, picture);
+        QFETCH(QString, expected);
+        testsupport::LocaleSwitch sw(locale);
+        QCOMPARE(ui::Locale::format(value, picture), expected);
+    }
+
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("plain") << "12" << 12.0;
+        QTest::newRow("decimal point") << "2.5" << 2.5;
+        QTest::newRow("comma stops") << "2,5" << 2.0;
+        QTest::newRow("blanks skipped") << " 1 2 3" << 123.0;
+        QTest::newRow("trailing letters") << "45abc" << 45.0;
+        QTest::newRow("sign") << "-7.25x" << -7.25;
+        QTest::newRow("no number") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("lone point") << "." << 0.0;
+        QTest::newRow("exponent") << "1e2" << 100.0;
+        QTest::newRow("huge exponent") << "1e999999" << 0.0;
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QCOMPARE(ui::Locale::leadingNumber(text), expected);
+    }
+
+    void localeReading_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("reads");
+        QTest::addColumn<double>("value");
+        QTest::newRow("point in en") << "en_US" << "2.5" << true << 2.5;
+        QTest::newRow("comma in de") << "de_DE" << " 2,5 " << true << 2.5;
+        QTest::newRow("letters") << "en_US" << "2.5x" << false << 0.0;
+        QTest::newRow("empty") << "en_US" << "" << false << 0.0;
+        QTest::newRow("colon") << "en_US" << "1:30" << false << 0.0;
+    }
+    void localeReading() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, reads);
+        QFETCH(double, value);
+        testsupport::LocaleSwitch sw(locale);
+        QCOMPARE(ui::Locale::readsAsNumber(text), reads);
+        QCOMPARE(ui::Locale::readNumber(text), value);
+    }
+
+    void todayCanBeFixed() {
+        ui::Locale::overrideToday(QDate(1994, 10, 10));
+        QCOMPARE(ui::Locale::today(), QDate(1994, 10, 10));
+        ui::Locale::overrideToday({});
+        QCOMPARE(ui::Locale::today(), QDate::currentDate());
+    }
+};
+
+}  // namespace
+
+QObject* makeControlsTest() { return new TestControls; }
+QObject* makeLayerTest() { return new TestLayer; }
+
+#include "tst_ui.moc"
