@@ -4,6 +4,8 @@
 #include <QIcon>
 
 #include "shell/mainmenu.h"
+#include "tables/frmtables.h"
+#include "ui/form.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));
 
     shell::Form1 menu;
+    // Each feature button and the window it opens.
+    menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.Form_Load();
     menu.show();
     return QApplication::exec();

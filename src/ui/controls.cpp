@@ -143,7 +143,7 @@ void ComboBox::setListIndex(int index) {
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
-    if (!keyFilter_ || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    if (!keyFilter_ || (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
         QLineEdit::keyPressEvent(e);
         return;
     }
@@ -154,7 +154,11 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Enter: key = 13; break;
         case Qt::Key_Escape: key = 27; break;
         default:
-            if (!e->text().isEmpty()) key = e->text().at(0).unicode();
+            if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+                key = e->key() - Qt::Key_A + 1;  // Ctrl+V arrives as 22, as a typed control character
+            } else if (!e->text().isEmpty()) {
+                key = e->text().at(0).unicode();
+            }
     }
     if (key == 0) {  // navigation and editing keys are no characters
         QLineEdit::keyPressEvent(e);

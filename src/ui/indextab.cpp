@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/elastic.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -87,6 +88,12 @@ void IndexTab::select(int tab) {
 
 void IndexTab::showCurrentPage() {
     if (current_ >= 0 && stack_->currentIndex() != current_) stack_->setCurrentIndex(current_);
+}
+
+QSizeF IndexTab::pageSizeTwips() {
+    if (layout()) layout()->activate();
+    const QRect r = stack_->contentsRect();
+    return {toTwips(r.width()), toTwips(r.height())};
 }
 
 void IndexTab::Refresh() {

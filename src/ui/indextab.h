@@ -28,6 +28,10 @@ public:
     // Selects a tab from code; raises Click every time.
     void setCurrTab(int tab);
 
+    // The size every page gets inside the control, in twips (laid out on demand,
+    // so a load sequence can centre things before the window is shown).
+    QSizeF pageSizeTwips();
+
     // Draws the current page now (a preview running inside Click needs it).
     void Refresh();
 

@@ -1,0 +1,310 @@
+// The tables window: protected sample inputs, the sunrise button, the courtesy
+// block's justification, the report layout and the scroll preview.
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "fixtures.h"
+#include "shell/mainmenu.h"
+#include "shell/vocabulary.h"
+#include "tables/frmtables.h"
+#include "ui/controls.h"
+#include "ui/elastic.h"
+#include "ui/grid.h"
+#include "ui/indextab.h"
+#include "ui/twips.h"
+
+using tables::frmTables;
+
+namespace {
+
+class TestTables : public QObject {
+    Q_OBJECT
+
+    frmTables* w = nullptr;
+
+    // The first visible row each time the grid scrolled.
+    static QList<int> topRowsDuring(ui::Grid& g, const std::function<void()>& action) {
+        QList<int> rows;
+        QObject guard;
+        QObject::connect(g.verticalScrollBar(), &QScrollBar::valueChanged, &guard,
+                         [&](int) { rows << g.TopRow(); });
+        action();
+        return rows;
+    }
+
+    static ui::TextBox* box(frmTables& f, int i) { return f.txtInput[size_t(i)]; }
+
+private slots:
+    void initTestCase() {
+        testsupport::setUpHeadless();
+        shell::FillVocabulary();
+    }
+    void init() {
+        w = &ui::FormSlot<frmTables>::get();
+        ui::FormSlot<frmTables>::showModal();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    void cleanup() {
+        if (ui::FormSlot<frmTables>::exists()) ui::FormSlot<frmTables>::get().Unload();
+        QTRY_VERIFY(!ui::FormSlot<frmTables>::exists());
+        QCOMPARE(testsupport::visibleWindows().size(), 0);
+    }
+
+    void opensOnTheSunrisePageWithTheSampleInputs() {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Tables"));
+        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
+        QStringList inputs;
+        for (int i = 0; i < 10; ++i) inputs << box(*w, i)->text();
+        QCOMPARE(inputs.join(u' '), QStringLiteral("10 10 1994 00 00 00 118 32 34 10"));
+        QVERIFY(!w->VSElastic4->isVisible());
+        for (auto* options : {w->ADBC, w->AMPM, w->EWOp, w->NSOp}) QCOMPARE(options->selected(), 0);
+        for (int t = 2; t <= 7; ++t) {
+            QVERIFY(!w->Label9[size_t(t)]->isVisible());
+            QCOMPARE(w->Label9[size_t(t)]->text(), QStringLiteral("To view the report use the scroll bar."));
+        }
+    }
+
+    void protectedOptionsSnapBack_data() {
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("index");
+        QTest::newRow("B.C.") << "ADBC" << 1;
+        QTest::newRow("PM") << "AMPM" << 1;
+        QTest::newRow("Unknown") << "AMPM" << 2;
+        QTest::newRow("East") << "EWOp" << 1;
+        QTest::newRow("South") << "NSOp" << 1;
+    }
+    void protectedOptionsSnapBack() {
+        QFETCH(QString, array);
+        QFETCH(int, index);
+        ui::OptionArray* options = array == u"ADBC"   ? w->ADBC
+                                   : array == u"AMPM" ? w->AMPM
+                                   : array == u"EWOp" ? w->EWOp
+                                                      : w->NSOp;
+        QTest::mouseClick((*options)[index], Qt::LeftButton);
+        QCOMPARE(options->selected(), 0);
+        QVERIFY((*options)[0]->isChecked());
+        QVERIFY(!(*options)[index]->isChecked());
+    }
+
+    void typingChangesNoSampleInput() {
+        for (int i = 0; i < 10; ++i) {
+            ui::TextBox* b = box(*w, i);
+            const QString before = b->text();
+            b->setFocus();
+            QTest::keyClicks(b, QStringLiteral("9x,"));
+            QTest::keyClick(b, Qt::Key_Backspace);
+            QTest::keyClick(b, Qt::Key_Delete);
+            QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(b->text(), before);
+        }
+    }
+
+    void sunriseShowsTheTimeAndThePicture() {
+        for (int press = 0; press < 2; ++press) {
+            QTest::mouseClick(w->Sunrise, Qt::LeftButton);
+            QCOMPARE(box(*w, 3)->text() + box(*w, 4)->text() + box(*w, 5)->text(), QStringLiteral("065926"));
+            QVERIFY(w->VSElastic4->isVisible());
+            QCOMPARE(box(*w, 0)->text(), QStringLiteral("10"));  // the date stays
+        }
+    }
+
+    void justificationIsIdempotent_data() {
+        QTest::addColumn<int>("option");
+        QTest::newRow("right") << 1;
+        QTest::newRow("center") << 2;
+    }
+    void justificationIsIdempotent() {
+        QFETCH(int, option);
+        w->BlockLine[1]->setText(QStringLiteral("   Nora Keswick  "));
+        w->Justify1->select(option);
+        QStringList once;
+        for (auto* line : w->BlockLine) once << line->text();
+        w->Justify1->select(option);
+        QStringList twice;
+        for (auto* line : w->BlockLine) twice << line->text();
+        QCOMPARE(twice, once);
+
+        const QFont f = w->font();
+        for (auto* line : w->BlockLine) {
+            const QString text = line->text();
+            const QString s = text.trimmed();
+            const QString pad = text.left(text.size() - s.size());
+            QVERIFY2(!pad.isEmpty() && pad.trimmed().isEmpty(), qPrintable(text));  // empty lines too
+            // The text now sits at the right edge (less three blanks) or centred.
+            const double boxW = ui::width(line);
+            const double end = option == 1 ? ui::textWidthTwips(f, pad + QStringLiteral("   ")) + ui::textWidthTwips(f, s)
+                                            : ui::textWidthTwips(f, pad) + ui::textWidthTwips(f, s) / 2;
+            const double goal = option == 1 ? boxW : boxW / 2;
+            const double blank = ui::textWidthTwips(f, QStringLiteral(" "));
+            QVERIFY2(end >= goal && end < goal + blank + 1, qPrintable(text));
+        }
+        w->Justify1->select(0);  // Left removes the padding again
+        QCOMPARE(w->BlockLine[1]->text(), QStringLiteral("Nora Keswick"));
+        QCOMPARE(w->BlockLine[6]->text(), QString());
+    }
+
+    void reportsAreLaidOutAsDesigned_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("inTabControl");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("midpoints") << 1 << 106 << 4675.0 << 0.8 << true << false << "Midpoint|Planets";
+        QTest::newRow("midpoint aspects") << 2 << 29 << 5985.0 << 0.7 << true << true
+                                          << "Planet & Position|Aspect|Midpoint & Position";
+        QTest::newRow("chart analysis") << 3 << 99 << 8850.0 << 0.8 << true << false
+                                        << "PLANET |POSITION  (HOUSE) |DIGNITIES ";
+        QTest::newRow("angles") << 4 << 105 << 4400.0 << 0.8 << false << false << "ASPECTS | ANGLES | ORBS ";
+        QTest::newRow("arabic parts") << 5 << 45 << 5400.0 << 0.7 << false << false
+                                      << "Arabic Part |Location |House ";
+        QTest::newRow("arabic aspects") << 6 << 28 << 8150.0 << 0.7 << false << false
+                                        << "Planet & Position|Aspect |Arabic Part & Location ";
+    }
+    void reportsAreLaidOutAsDesigned() {
+        QFETCH(int, tab);
+        QFETCH(int, rows);
+        QFETCH(double, width);
+        QFETCH(double, fraction);
+        QFETCH(bool, inTabControl);
+        QFETCH(bool, exact);
+        QFETCH(QString, header);
+        ui::Grid& g = *w->reportGrid(tab);
+        QCOMPARE(g.Rows(), rows);
+        QCOMPARE(g.FixedRows(), 1);
+        QStringList head;
+        for (int c = 0; c < g.Cols(); ++c) head << g.TextMatrix(0, c);
+        QCOMPARE(head.join(u'|'), header);
+        for (int r = 1; r < g.Rows(); ++r) QVERIFY2(!g.TextMatrix(r, 1).isNull(), "every row has its cells");
+
+        QCOMPARE(ui::width(&g), width);
+        QCOMPARE(ui::height(&g), fraction * (ui::height(w->VSIndexTab1) - ui::top(&g)));
+        const double container = inTabControl ? ui::width(w->VSIndexTab1) : ui::width(g.parentWidget());
+        const double left = ui::left(&g);
+        if (exact) {
+            QCOMPARE(left, (container - width) / 2);
+        } else {
+            QCOMPARE(left, std::floor(left));
+            QVERIFY(std::abs(left - (container - width) / 2) <= 1.0);
+        }
+        QVERIFY(g.isVisibleTo(g.parentWidget()));
+    }
+
+    void sortButtonsSitUnderTheirGrids() {
+        const std::vector<std::pair<ui::CommandButton*, ui::Grid*>> pairs{
+            {w->cmdSortMP, w->grdMPAsp}, {w->cmdSortArabic, w->grdArabic},
+            {w->cmdSortArabicAspects, w->grdArabicAspect}};
+        for (const auto& [button, grid] : pairs) {
+            QCOMPARE(button->text(), QStringLiteral("&Sort By Location"));
+            QCOMPARE(ui::top(button), ui::top(grid) + ui::height(grid));
+            QCOMPARE(ui::left(button), ui::left(grid));
+            QCOMPARE(ui::width(button), ui::width(grid));
+        }
+    }
+
+    void previewScrollsInFifthsAndEndsOnRowOne_data() {
+        QTest::addColumn<int>("tab");
+        for (int t = 1; t <= 6; ++t) QTest::newRow(qPrintable(QStringLiteral("tab %1").arg(t))) << t;
+    }
+    void previewScrollsInFifthsAndEndsOnRowOne() {
+        QFETCH(int, tab);
+        ui::Grid& g = *w->reportGrid(tab);
+        const int hidden = g.Rows() - int(ui::height(&g) / g.RowHeight(1));
+        QVERIFY(hidden >= 5);
+        const int step = hidden / 5;
+        for (int selection = 0; selection < 2; ++selection) {  // every selection previews again
+            QList<int> expected;
+            for (int top = 1; top <= hidden; top += step) expected << top;
+            expected << 1;
+            if (expected.first() == 1) expected.removeFirst();  // already on row 1: no scroll signal
+            const QList<int> seen = topRowsDuring(g, [&] {
+                QTest::mouseClick(w->VSIndexTab1->tabBar(), Qt::LeftButton, {},
+                                  w->VSIndexTab1->tabBar()->tabRect(tab).center());
+            });
+            // The view cannot scroll past its last full page; the preview asks for
+            // those rows all the same.
+            const int maxTop = g.verticalScrollBar()->maximum() + 1;
+            for (int& r : expected) r = std::min(r, maxTop);
+            expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+            QCOMPARE(seen, expected);
+            QCOMPARE(g.TopRow(), 1);
+            QCOMPARE(w->VSIndexTab1->CurrTab(), tab);
+            if (selection == 0) QTest::mouseClick(w->VSIndexTab1->tabBar(), Qt::LeftButton, {},
+                                                  w->VSIndexTab1->tabBar()->tabRect(0).center());
+        }
+        QLabel* arrow = w->imgDownArrow[size_t(tab + 1)];
+        ui::Label* hint = w->Label9[size_t(tab + 1)];
+        QVERIFY(arrow->isVisible());
+        QVERIFY(hint->isVisible());
+        QCOMPARE(ui::left(arrow) + ui::width(arrow), ui::left(&g) + ui::width(&g));
+        QCOMPARE(ui::left(hint) + ui::width(hint), ui::left(arrow));
+        for (int other = 1; other <= 6; ++other) {
+            if (other != tab) QVERIFY(!w->Label9[size_t(other + 1)]->isVisibleTo(w));
+        }
+    }
+
+    void previewWithFewHiddenRowsStepsByOne() {
+        ui::Grid& g = *w->grdMP;
+        const int visible = int(ui::height(&g) / g.RowHeight(1));
+        g.setRows(visible + 3);
+        w->VSIndexTab1->setCurrTab(1);
+        const QList<int> seen = topRowsDuring(g, [&] { w->PreviewScroll(g, 0, 1); });
+        QVERIFY(!seen.isEmpty());
+        QCOMPARE(seen.last(), 1);
+        QCOMPARE(g.TopRow(), 1);
+    }
+
+    void noPreviewOnSunriseAndCourtesyPages() {
+        for (int tab : {7, 0}) {
+            w->VSIndexTab1->setCurrTab(tab);
+            QCOMPARE(w->VSIndexTab1->CurrTab(), tab);
+        }
+        for (int t = 2; t <= 7; ++t) QVERIFY(!w->Label9[size_t(t)]->isVisibleTo(w));
+    }
+
+    void sortNoticeOnlyOnTheArabicPartsPage() {
+        testsupport::MsgBoxRecorder boxes;
+        const QString firstRow = w->grdArabic->TextMatrix(1, 0);
+        w->VSIndexTab1->setCurrTab(5);
+        QTest::mouseClick(w->cmdSortArabic, Qt::LeftButton);
+        w->VSIndexTab1->setCurrTab(6);
+        QTest::mouseClick(w->cmdSortArabicAspects, Qt::LeftButton);
+        w->VSIndexTab1->setCurrTab(2);
+        QTest::mouseClick(w->cmdSortMP, Qt::LeftButton);
+        QCOMPARE(boxes.boxes().size(), 1);
+        QCOMPARE(boxes.boxes()[0],
+                 (ui::MsgRecord{"Clicking here will sort the report by the location of the Arabic Part.",
+                                ui::Icon::Information, "Sort by Location"}));
+        QCOMPARE(w->grdArabic->TextMatrix(1, 0), firstRow);
+    }
+
+    void closeUnloadsAndTheNextOpeningStartsAgain() {
+        QTest::mouseClick(w->Sunrise, Qt::LeftButton);
+        w->VSIndexTab1->setCurrTab(3);
+        QTest::mouseClick(w->Command3D1, Qt::LeftButton);
+        QTRY_VERIFY(!ui::FormSlot<frmTables>::exists());
+
+        shell::Form1 menu;
+        menu.Form_Load();
+        menu.setFeature(5, &ui::FormSlot<frmTables>::showModal);
+        QVERIFY(testsupport::showActive(menu));
+        QTest::keyClick(&menu, Qt::Key_T, Qt::AltModifier);
+        QVERIFY(ui::FormSlot<frmTables>::exists());
+        w = &ui::FormSlot<frmTables>::get();
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
+        QCOMPARE(box(*w, 3)->text(), QStringLiteral("00"));
+        QVERIFY(!w->Label9[4]->isVisibleTo(w));
+        w->Unload();
+        menu.close();
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(TestTables)
+#include "tst_tables.moc"
