@@ -1,0 +1,25 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "shell/mainmenu.h"
+#include "tables/frmtables.h"
+#include "ui/form.h"
+
+namespace app {
+
+void describeProgram() {
+    QApplication::setApplicationName(QStringLiteral("Starwright Demo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Starwright Demo"));
+    QApplication::setApplicationVersion(QStringLiteral(PWDEMO_VERSION_TEXT));
+    QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
+    QApplication::setDesktopFileName(QStringLiteral("pwdemo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));
+}
+
+void registerFeatures(shell::Form1& menu) {
+    menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
+}
+
+}  // namespace app
