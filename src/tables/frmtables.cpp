@@ -3,8 +3,10 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QtGlobal>
 #include <cmath>
+#include <span>
 
 #include "shell/screen.h"
 #include "tables/report_rows.h"
@@ -39,6 +41,25 @@ QString joinCells(const std::array<const char*, N>& cells) {
         row += utf8(cells[i]);
     }
     return row;
+}
+
+// Column widths in twips.
+void setColumns(ui::Grid& g, std::initializer_list<double> widths) {
+    g.setCols(static_cast<int>(widths.size()));
+    int c = 0;
+    for (double w : widths) g.setColWidth(c++, w);
+}
+
+// The header row, written cell by cell on row 0.
+void writeHeader(ui::Grid& g, std::initializer_list<const char*> header) {
+    int c = 0;
+    for (const char* h : header) g.setTextMatrix(0, c++, QString::fromLatin1(h));
+}
+
+// Appends the rows as tab-separated texts; the header then becomes the fixed row.
+void appendRows(ui::Grid& g, std::span<const Cells3> rows) {
+    for (const Cells3& cells : rows) g.AddItem(joinCells(cells));
+    g.setFixedRows(1);
 }
 
 struct InfoBlock {
@@ -86,6 +107,9 @@ frmTables::frmTables() {
 
     VSElastic1 = new ui::ElasticPanel(this);
     VSElastic1->setObjectName(QStringLiteral("VSElastic1"));
+    auto* whole = new QVBoxLayout(this);  // the elastic panel is the whole client area
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(VSElastic1);
 
     VSIndexTab1 = new ui::IndexTab(VSElastic1);
     VSIndexTab1->setObjectName(QStringLiteral("VSIndexTab1"));
@@ -417,11 +441,8 @@ void frmTables::placeHint(int tab, const ui::Grid& grid) {
 void frmTables::FillMidpointAspects() {
     ui::Grid& g = *grdMPAsp;
     layOutGrid(g, 5985, 0.7, ui::width(VSIndexTab1), true);
-    g.setCols(3);
-    const std::array<double, 3> widths{1800, 1335, 2500};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[static_cast<size_t>(c)]);
-    const std::array<const char*, 3> header{"Planet & Position", "Aspect", "Midpoint & Position"};
-    for (int c = 0; c < 3; ++c) g.setTextMatrix(0, c, QString::fromLatin1(header[static_cast<size_t>(c)]));
+    setColumns(g, {1800, 1335, 2500});
+    writeHeader(g, {"Planet & Position", "Aspect", "Midpoint & Position"});
     int row = 1;
     for (const Cells3& cells : midpointAspectRows()) {
         for (int c = 0; c < 3; ++c) g.setTextMatrix(row, c, utf8(cells[static_cast<size_t>(c)]));
@@ -435,9 +456,7 @@ void frmTables::FillMidpoints() {
     ui::Grid& g = *grdMP;
     layOutGrid(g, 4675, 0.8, ui::width(VSIndexTab1), false);
     centreTitle(*Label2, ui::width(VSIndexTab1));
-    g.setCols(2);
-    g.setColWidth(0, 2000);
-    g.setColWidth(1, 2340);
+    setColumns(g, {2000, 2340});
     g.setRows(106);
     g.setFixedRows(1);
     g.setRow(0);
@@ -461,15 +480,11 @@ void frmTables::FillAngles() {
     centreTitle(*Label3, ui::width(vseAngles));
     g.setFixedRows(0);
     g.setRows(1);
-    g.setCols(3);
-    const std::array<double, 3> widths{2050, 1000, 1000};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[static_cast<size_t>(c)]);
+    setColumns(g, {2050, 1000, 1000});
     g.setColAlignment(1, ui::Grid::Align::LeftCenter);
     g.setColAlignment(2, ui::Grid::Align::LeftCenter);
-    const std::array<const char*, 3> header{"ASPECTS ", " ANGLES ", " ORBS "};
-    for (int c = 0; c < 3; ++c) g.setTextMatrix(0, c, QString::fromLatin1(header[static_cast<size_t>(c)]));
-    for (const Cells3& cells : angleRows()) g.AddItem(joinCells(cells));
-    g.setFixedRows(1);
+    writeHeader(g, {"ASPECTS ", " ANGLES ", " ORBS "});
+    appendRows(g, angleRows());
     placeHint(4, g);
 }
 
@@ -479,13 +494,9 @@ void frmTables::FillChartAnalysis() {
     g.setFixedRows(0);
     g.setFixedCols(0);
     g.setRows(1);
-    g.setCols(3);
-    const std::array<double, 3> widths{3100, 2800, 2600};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[static_cast<size_t>(c)]);
-    const std::array<const char*, 3> header{"PLANET ", "POSITION  (HOUSE) ", "DIGNITIES "};
-    for (int c = 0; c < 3; ++c) g.setTextMatrix(0, c, QString::fromLatin1(header[static_cast<size_t>(c)]));
-    for (const Cells3& cells : chartAnalysisRows()) g.AddItem(joinCells(cells));
-    g.setFixedRows(1);
+    setColumns(g, {3100, 2800, 2600});
+    writeHeader(g, {"PLANET ", "POSITION  (HOUSE) ", "DIGNITIES "});
+    appendRows(g, chartAnalysisRows());
     placeHint(3, g);
 }
 
@@ -496,15 +507,11 @@ void frmTables::FillArabicParts() {
     centreTitle(*Label13, ui::width(vseArabic));
     placeSortButton(*cmdSortArabic, g);
     g.setRows(1);
-    g.setCols(3);
-    const std::array<double, 3> widths{3000, 1250, 800};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[static_cast<size_t>(c)]);
+    setColumns(g, {3000, 1250, 800});
     g.setColAlignment(1, ui::Grid::Align::LeftTop);
     g.setColAlignment(2, ui::Grid::Align::LeftBottom);
-    const std::array<const char*, 3> header{"Arabic Part ", "Location ", "House "};
-    for (int c = 0; c < 3; ++c) g.setTextMatrix(0, c, QString::fromLatin1(header[static_cast<size_t>(c)]));
-    for (const Cells3& cells : arabicPartRows()) g.AddItem(joinCells(cells));
-    g.setFixedRows(1);
+    writeHeader(g, {"Arabic Part ", "Location ", "House "});
+    appendRows(g, arabicPartRows());
     placeHint(5, g);
 }
 
@@ -515,15 +522,11 @@ void frmTables::FillArabicAspects() {
     centreTitle(*Label14, ui::width(vseArabAspects));
     placeSortButton(*cmdSortArabicAspects, g);
     g.setRows(1);
-    g.setCols(3);
-    const std::array<double, 3> widths{3000, 800, 4000};
-    for (int c = 0; c < 3; ++c) g.setColWidth(c, widths[static_cast<size_t>(c)]);
+    setColumns(g, {3000, 800, 4000});
     g.setColAlignment(1, ui::Grid::Align::LeftTop);
     g.setColAlignment(2, ui::Grid::Align::LeftTop);
-    const std::array<const char*, 3> header{"Planet & Position", "Aspect ", "Arabic Part & Location "};
-    for (int c = 0; c < 3; ++c) g.setTextMatrix(0, c, QString::fromLatin1(header[static_cast<size_t>(c)]));
-    for (const Cells3& cells : arabicAspectRows()) g.AddItem(joinCells(cells));
-    g.setFixedRows(1);
+    writeHeader(g, {"Planet & Position", "Aspect ", "Arabic Part & Location "});
+    appendRows(g, arabicAspectRows());
     placeHint(6, g);
 }
 
