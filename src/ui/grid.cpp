@@ -129,7 +129,9 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFixedHeight(fontMetrics().height() + 6);
-    horizontalHeader()->setStretchLastSection(false);
+    // The last column takes up what the columns leave of the width, so a grid
+    // grown with its window shows no bare strip beside its rows.
+    horizontalHeader()->setStretchLastSection(true);
     setStyleSheet(QStringLiteral("QHeaderView::section { background: #c0c0c0; color: black;"
                                  " border: 0px; border-right: 1px solid #808080;"
                                  " border-bottom: 1px solid #808080; padding-left: 3px; }"));

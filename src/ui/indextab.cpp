@@ -92,8 +92,22 @@ void IndexTab::showCurrentPage() {
 
 QSizeF IndexTab::pageSizeTwips() {
     if (layout()) layout()->activate();
+    layOutPages();
     const QRect r = stack_->contentsRect();
     return {toTwips(r.width()), toTwips(r.height())};
+}
+
+void IndexTab::layOutPages() {
+    // The stack sizes only the page on top; the others are sized here, so code
+    // can place and centre things on any page before it is first shown.
+    const QRect r = stack_->contentsRect();
+    for (int i = 0; i < stack_->count(); ++i) stack_->widget(i)->setGeometry(r);
+}
+
+void IndexTab::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (layout()) layout()->activate();
+    layOutPages();
 }
 
 void IndexTab::Refresh() {

@@ -41,7 +41,11 @@ signals:
     void Click();
     void Switch(int tab);
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void layOutPages();
     class Bar;
     void select(int tab);
     void showCurrentPage();

@@ -183,7 +183,9 @@ private slots:
 
         QCOMPARE(ui::width(&g), width);
         QCOMPARE(ui::height(&g), fraction * (ui::height(w->VSIndexTab1) - ui::top(&g)));
-        const double container = inTabControl ? ui::width(w->VSIndexTab1) : ui::width(g.parentWidget());
+        const double page = w->VSIndexTab1->pageSizeTwips().width();
+        QCOMPARE(ui::width(g.parentWidget()), page);
+        const double container = inTabControl ? ui::width(w->VSIndexTab1) : page;
         const double left = ui::left(&g);
         if (exact) {
             QCOMPARE(left, (container - width) / 2);
