@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 
 #include "shell/mainmenu.h"
@@ -16,6 +17,10 @@ void describeProgram() {
     QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
     QApplication::setDesktopFileName(QStringLiteral("pwdemo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));
+    // The windows are laid out in twips for an 8 point dialog font.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
 }
 
 void registerFeatures(shell::Form1& menu) {
