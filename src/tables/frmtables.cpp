@@ -190,7 +190,7 @@ void frmTables::buildSunrisePage() {
         double x = l;
         for (const char* c : captions) {
             auto* b = array->add(QString::fromLatin1(c), parent);
-            ui::setGeometryTwips(b, x, t, step - 60, 300);
+            ui::setGeometryTwips(b, x, t, std::max(step - 60, ui::toTwips(b->sizeHint().width())), 330);
             x += step;
         }
         // Only the first option of each sample input may be selected.
@@ -199,43 +199,43 @@ void frmTables::buildSunrisePage() {
         });
     };
 
-    auto* DateFrame = frame(QStringLiteral("Date of Birth"), p, 240, 180, 3300, 1560);
+    auto* DateFrame = frame(QStringLiteral("Date of Birth"), p, 360, 300, 3600, 1680);
     label(QStringLiteral("Mo  Day  Year"), DateFrame, 240, 300, 2400, 255);
     input(0, DateFrame, 240, 600, 540);
     input(1, DateFrame, 840, 600, 540);
     input(2, DateFrame, 1440, 600, 900);
-    options(ADBC, DateFrame, {"A.D.", "B.C."}, 240, 1080, 1020);
+    options(ADBC, DateFrame, {"A.D.", "B.C."}, 240, 1140, 1200);
 
-    auto* TimeFrame = frame(QStringLiteral("Time of Birth"), p, 3720, 180, 3300, 1560);
+    auto* TimeFrame = frame(QStringLiteral("Time of Birth"), p, 4200, 300, 3600, 1680);
     label(QStringLiteral("Hours Min Sec"), TimeFrame, 240, 300, 2400, 255);
     input(3, TimeFrame, 240, 600, 540);
     input(4, TimeFrame, 840, 600, 540);
     input(5, TimeFrame, 1440, 600, 540);
-    options(AMPM, TimeFrame, {"AM", "PM", "Unknown"}, 240, 1080, 960);
+    options(AMPM, TimeFrame, {"AM", "PM", "Unknown"}, 240, 1140, 1020);
 
-    auto* LongFrame = frame(QStringLiteral("Longitude"), p, 240, 1920, 3300, 1320);
+    auto* LongFrame = frame(QStringLiteral("Longitude"), p, 360, 2280, 3600, 1440);
     input(6, LongFrame, 240, 360, 660);
     label(QStringLiteral("°"), LongFrame, 930, 360, 150, 255);
     input(7, LongFrame, 1140, 360, 540);
     label(QStringLiteral("'"), LongFrame, 1710, 360, 150, 255);
-    options(EWOp, LongFrame, {"West", "East"}, 240, 840, 1200);
+    options(EWOp, LongFrame, {"West", "East"}, 240, 900, 1200);
 
-    auto* LatFrame = frame(QStringLiteral("Latitude"), p, 3720, 1920, 3300, 1320);
+    auto* LatFrame = frame(QStringLiteral("Latitude"), p, 4200, 2280, 3600, 1440);
     input(8, LatFrame, 240, 360, 660);
     label(QStringLiteral("°"), LatFrame, 930, 360, 150, 255);
     input(9, LatFrame, 1140, 360, 540);
     Label9[0] = label(QStringLiteral("'"), LatFrame, 1710, 360, 150, 255);
-    options(NSOp, LatFrame, {"North", "South"}, 240, 840, 1200);
+    options(NSOp, LatFrame, {"North", "South"}, 240, 900, 1200);
 
     VSElastic2 = new ui::ElasticPanel(p);
     VSElastic2->setObjectName(QStringLiteral("VSElastic2"));
-    ui::setGeometryTwips(VSElastic2, 240, 3420, 6780, 1200);
-    VSElastic2->setDesignSizeTwips(6780, 1200);
+    ui::setGeometryTwips(VSElastic2, 360, 4080, 7440, 1200);
+    VSElastic2->setDesignSizeTwips(7440, 1200);
     Sunrise = new ui::CommandButton(QStringLiteral("&Sunrise"), VSElastic2);
     Sunrise->setObjectName(QStringLiteral("Sunrise"));
     ui::setGeometryTwips(Sunrise, 0, 60, 1500, 450);
     Label12 = label(QStringLiteral("Clicking on the Sunrise Button gives you the time of sunrise for any given date..."),
-                    VSElastic2, 1680, 60, 5100, 900);
+                    VSElastic2, 1740, 60, 5700, 900);
     Label12->setWordWrap(true);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(Sunrise, &ui::CommandButton::clicked, this, [this] {
@@ -245,7 +245,7 @@ void frmTables::buildSunrisePage() {
 
     VSElastic4 = new ui::ElasticPanel(p);
     VSElastic4->setObjectName(QStringLiteral("VSElastic4"));
-    ui::setGeometryTwips(VSElastic4, 7260, 180, 3300, 4440);
+    ui::setGeometryTwips(VSElastic4, 8280, 300, 3300, 4440);
     VSElastic4->setDesignSizeTwips(3300, 4440);
     Image3 = new QLabel(VSElastic4);
     Image3->setObjectName(QStringLiteral("Image3"));
