@@ -11,7 +11,8 @@ QDate g_today;
 // Round half away from zero at the given number of decimals.
 double roundAway(double v, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    return std::round(v * scale) / scale;
+    const double r = std::round(v * scale) / scale;
+    return std::isfinite(r) ? r : v;  // values too large to scale have no decimals left to round
 }
 }  // namespace
 
