@@ -18,7 +18,8 @@ bool clickOnAccessKey(QAbstractButton* button, QEvent* e) {
     if (e->type() != QEvent::Shortcut) return false;
     if (!button->isEnabled() || !button->isVisible()) return true;
     if (button->focusPolicy() != Qt::NoFocus) button->setFocus(Qt::ShortcutFocusReason);
-    button->click();
+    // A key that several controls of the window share only moves the focus among them.
+    if (!static_cast<QShortcutEvent*>(e)->isAmbiguous()) button->click();
     return true;
 }
 

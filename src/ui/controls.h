@@ -3,7 +3,8 @@
 // Controls with the event rules the windows were written for:
 // - Click is raised by a user action and equally by setting the value from code,
 //   every time, even when the value does not change;
-// - an access key (Alt+letter) clicks a button at once, without Qt's animation delay;
+// - an access key (Alt+letter) clicks a button at once, without Qt's animation delay
+//   (a key that several controls share only moves the focus among them);
 // - a text box lets a key filter see every typed character first, and runs a
 //   check when the user leaves it for another control of the same window.
 

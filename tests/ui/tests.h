@@ -6,3 +6,4 @@
 QObject* makeControlsTest();
 QObject* makeLayerTest();
 QObject* makeGridTest();
+QObject* makePictureTest();
