@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 
+#include "custom/frmcustom.h"
 #include "shell/mainmenu.h"
 #include "tables/frmtables.h"
 #include "ui/form.h"
@@ -24,6 +25,7 @@ void describeProgram() {
 }
 
 void registerFeatures(shell::Form1& menu) {
+    menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
 }
 

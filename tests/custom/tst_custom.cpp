@@ -1,0 +1,599 @@
+// The customizing window: orb lists and fields, the orb hint, the arrow, rulers,
+// asteroids, the special-point boxes, Arabic parts and every button's answer.
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "custom/arabicparts.h"
+#include "custom/frmcustom.h"
+#include "fixtures.h"
+#include "shell/orbs.h"
+#include "shell/screen.h"
+#include "shell/vocabulary.h"
+#include "tests.h"
+#include "ui/controls.h"
+#include "ui/elastic.h"
+#include "ui/indextab.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+using custom::frmCustom;
+using testsupport::MsgBoxRecorder;
+using Slot = ui::FormSlot<frmCustom>;
+
+namespace {
+
+const QString kHint = QStringLiteral(
+    "Try clicking on some of the option buttons to the upper right to see the various default "
+    "definitions of the aspect orbs.");
+
+class TestCustom : public QObject {
+    Q_OBJECT
+
+    frmCustom* w = nullptr;
+
+    void open() {
+        w = &Slot::get();
+        Slot::showModal();
+        QVERIFY(testsupport::showActive(*w));
+    }
+    void clickTab(int tab) {
+        QTabBar* bar = w->VSIndexTab1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+    void chooseOrbs(int type) {
+        if (w->VSIndexTab1->CurrTab() != 1)
+            clickTab(1);
+        QTest::mouseClick((*w->optOrbs)[type], Qt::LeftButton);
+    }
+    void choosePart(const QString& name) {
+        w->cboPartNames->setListIndex(w->cboPartNames->findText(name));
+    }
+    QString orbs(int aspect) {
+        return w->OrbL[size_t(aspect)]->text() + u'/' + w->OrbP[size_t(aspect)]->text();
+    }
+
+private slots:
+    void init() { open(); }
+    void cleanup() {
+        if (Slot::exists())
+            Slot::get().Unload();
+        QTRY_VERIFY(!Slot::exists());
+        QCOMPARE(testsupport::visibleWindows().size(), 0);
+    }
+
+    void loadsTheSampleState() {
+        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
+        QCOMPARE(w->optOrbs->selected(), -1);
+        QVERIFY(w->OrbHintPending && !w->Timer1->isActive());
+        QCOMPARE(w->Timer1->interval(), 3000);
+        for (auto* options : {w->optMoon, w->optBlackMoon}) {
+            QCOMPARE(options->selected(), 0);
+            QVERIFY(!(*options)[0]->isEnabled() && !(*options)[1]->isEnabled());
+        }
+        QVERIFY(!w->PFReverseBox->isEnabled());
+        QVERIFY(w->ReverseBox->isChecked() && w->TradBox->isChecked());
+        QCOMPARE(w->cboPartNames->currentIndex(), -1);
+        QVERIFY(w->DegreeAmount->isHidden());
+        QVERIFY(w->lblPlanets->text().contains(QStringLiteral("tables.\r\n\n  It also lets you")));
+        QCOMPARE(w->lblAsteroids->text().count(QStringLiteral("\r\n\n")), 2);
+        QCOMPARE(w->lblAspect[0]->text(), QStringLiteral("Conjunction (CJN)             0.000"));
+        QCOMPARE(w->lblAspect[11]->text(), QStringLiteral("Septile (SPT)                51.429"));
+        clickTab(6);
+        QCOMPARE(w->lstRoid->count(), 72);
+        QCOMPARE(w->lstRoid->selectedItems().size(), 72);
+        QCOMPARE(w->lstRoid->List(0), QStringLiteral("Aesculapia (1027)"));
+        QCOMPARE(w->lstRoid->verticalScrollBar()->value(), 0);
+    }
+
+    void orbListsShowTheirDefaults_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("save");
+        QTest::addColumn<QString>("orbs");  // aspect position=lights/planets
+        QTest::newRow("natal") << 0 << "&Save Natal Orbs"
+                               << "0=7.00/6.00 4=5.00/4.00 10=2.00/2.00 11=0.00/0.00";
+        QTest::newRow("synastry has an inconjunct") << 2 << "&Save Synastry Orbs"
+                                                    << "0=8.00/7.00 5=0.00/0.00 7=5.00/4.00";
+        QTest::newRow("midpoints: hard aspects and the semi-octile")
+            << 3 << "&Save Midpoint Orbs"
+            << "0=1.00/1.00 1=1.00/1.00 2=0.00/0.00 3=1.00/1.00 4=0.00/0.00 5=1.00/1.00 "
+               "6=1.00/1.00 "
+               "7=0.00/0.00 17=0.00/0.00 18=1.00/1.00 19=0.00/0.00";
+        QTest::newRow("progressions") << 5 << "&Save Progress Orbs"
+                                      << "4=0.50/0.50 10=0.20/0.20";
+        QTest::newRow("asteroids as Arabic parts") << 6 << "&Save Asteroid Orbs"
+                                                   << "3=1.00/1.00 4=0.00/0.00";
+    }
+    void orbListsShowTheirDefaults() {
+        QFETCH(int, type);
+        QFETCH(QString, save);
+        QFETCH(QString, orbs);
+        chooseOrbs(type);
+        QCOMPARE(shell::OrbListIndex, type);
+        QCOMPARE(w->SaveButton[3]->text(), save);
+        for (const QString& cell : orbs.split(u' ')) {
+            QCOMPARE(this->orbs(cell.section(u'=', 0, 0).toInt()), cell.section(u'=', 1));
+        }
+        if (type == 6) {  // a copy of the Arabic parts column, all 21 rows
+            QStringList asteroids;
+            for (int a = 0; a < 21; ++a) asteroids << this->orbs(a);
+            chooseOrbs(4);
+            for (int a = 0; a < 21; ++a) QCOMPARE(this->orbs(a), asteroids[a]);
+        }
+    }
+
+    void fieldsShowTheTableOrTheDefaultsNotTheirEdits() {
+        chooseOrbs(2);
+        QTest::mouseClick(w->OrbL[0], Qt::LeftButton);
+        QTRY_COMPARE(w->OrbL[0]->selectedText(), QStringLiteral("8.00"));  // selected on entry
+        QTest::keyClicks(w->OrbL[0], QStringLiteral("9"));
+        chooseOrbs(1);
+        chooseOrbs(2);
+        QCOMPARE(w->OrbL[0]->text(), QStringLiteral("8.00"));  // the edit is gone
+        shell::OrbTable(2, 1) = QStringLiteral("3.00");        // the defaults are the window's own
+        chooseOrbs(2);
+        QCOMPARE(w->OrbL[0]->text(), QStringLiteral("3.00"));
+        QTest::mouseClick(w->btnDefault[1], Qt::LeftButton);
+        QCOMPARE(orbs(0), QStringLiteral("8.00/7.00"));
+        QCOMPARE(shell::OrbTable(2, 1), QStringLiteral("3.00"));  // the table itself stays
+    }
+
+    void orbFieldsFilterKeysAndRewriteOnLeaving_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");  // "paste:" goes past the key filter
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("point locale") << "C"
+                                      << "1,2.5x-"
+                                      << "12.5"
+                                      << "12.50";
+        QTest::newRow("comma locale") << "de_DE"
+                                      << "1.2,5x-"
+                                      << "12,5"
+                                      << "12,50";
+        QTest::newRow("rounded") << "C"
+                                 << "0.125"
+                                 << "0.125"
+                                 << "0.13";
+        QTest::newRow("single precision") << "C"
+                                          << "123456789"
+                                          << "123456789"
+                                          << "123456792.00";
+        QTest::newRow("two separators go back") << "C"
+                                                << "1.2.5"
+                                                << "1.2.5"
+                                                << "7.00";
+        QTest::newRow("emptied") << "C"
+                                 << "\b"
+                                 << ""
+                                 << "0.00";
+        QTest::newRow("pasted letters go back") << "C"
+                                                << "paste:5x"
+                                                << "5x"
+                                                << "7.00";
+        QTest::newRow("pasted negative goes back") << "C"
+                                                   << "paste:-3"
+                                                   << "-3"
+                                                   << "7.00";
+        QTest::newRow("pasted beyond single range") << "C"
+                                                    << "paste:1e39"
+                                                    << "1e39"
+                                                    << "7.00";
+        QTest::newRow("pasted number") << "C"
+                                       << "paste: 5"
+                                       << " 5"
+                                       << "5.00";
+    }
+    void orbFieldsFilterKeysAndRewriteOnLeaving() {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, shown);
+        w->Unload();
+        QTRY_VERIFY(!Slot::exists());
+        {
+            testsupport::LocaleSwitch l(locale);
+            shell::FillVocabulary();
+            open();
+            chooseOrbs(0);
+            ui::TextBox* box = w->OrbL[0];
+            QTest::mouseClick(box, Qt::LeftButton);
+            QTRY_COMPARE(box->selectedText(), box->text());
+            if (typed.startsWith(QLatin1String("paste:"))) {
+                box->insert(typed.mid(6));
+            } else {
+                for (QChar c : typed) {
+                    if (c == u'\b')
+                        QTest::keyClick(box, Qt::Key_Backspace);
+                    else
+                        QTest::keyClick(box, c.toLatin1());
+                }
+            }
+            QCOMPARE(box->text(), kept);
+            QTest::mouseClick(w->OrbP[0], Qt::LeftButton);
+            QCOMPARE(box->text(), shown);
+            w->Unload();
+            QTRY_VERIFY(!Slot::exists());
+        }
+        shell::FillVocabulary();  // the vocabulary of the test's own locale again
+    }
+
+    void orbHint_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("hints");
+        QTest::addColumn<bool>("pending");
+        QTest::newRow("a plain click shows it at the tick")
+            << QStringList{"tab1", "tick"} << 1 << false;
+        QTest::newRow("no tick, no hint yet") << QStringList{"tab1"} << 0 << true;
+        QTest::newRow("a further click on the tabs suppresses it")
+            << QStringList{"tab1", "tab1", "tick", "tab0", "tab1", "tick"} << 0 << false;
+        QTest::newRow("ticking on another page keeps it")
+            << QStringList{"tab1", "tab0", "tick", "tab1", "tick"} << 1 << false;
+        QTest::newRow("at most once per opening")
+            << QStringList{"tab1", "tick", "tab0", "tab1", "tick"} << 1 << false;
+        QTest::newRow("an access key is a click too")
+            << QStringList{"tab2", "alt+a", "tick"} << 1 << false;
+    }
+    void orbHint() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, hints);
+        QFETCH(bool, pending);
+        MsgBoxRecorder boxes;
+        for (const QString& s : steps) {
+            if (s == u"tick") {
+                w->Timer1_Timer();
+                QVERIFY(!w->Timer1->isActive());
+            } else if (s == u"alt+a") {
+                QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
+            } else {
+                clickTab(s.right(1).toInt());
+                if (s == u"tab1")
+                    QVERIFY(w->Timer1->isActive());
+            }
+        }
+        QCOMPARE(boxes.boxes(),
+                 QList<ui::MsgRecord>(hints, {kHint, ui::Icon::Information, shell::DemoTitle}));
+        QCOMPARE(w->OrbHintPending, pending);
+    }
+
+    void hintWaitsForAnOpenBox() {
+        MsgBoxRecorder boxes;
+        clickTab(1);
+        boxes.setWhileOpen([this] { w->Timer1_Timer(); });  // the tick comes while Help is up
+        QTest::mouseClick(w->HelpButton[3], Qt::LeftButton);
+        boxes.setWhileOpen({});
+        QVERIFY(w->Timer1->isActive());
+        w->Timer1_Timer();
+        QCOMPARE(boxes.boxes().size(), 2);
+        QCOMPARE(boxes.boxes().last().text, kHint);
+    }
+
+    void arrowSlidesInAndTakesNoInput() {
+        struct Watch : QObject {
+            std::function<void()> moved;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Move)
+                    moved();
+                return false;
+            }
+        } watch;
+        QList<int> lefts;
+        bool refused = false;
+        watch.moved = [&] {
+            lefts << w->imgArrow->x();
+            if (lefts.size() == 30)
+                refused = !w->close();  // mid-slide
+        };
+        clickTab(3);
+        ui::setLeft(w->imgArrow, 500);
+        clickTab(0);
+        w->imgArrow->installEventFilter(&watch);
+        clickTab(3);
+        QCOMPARE(ui::left(w->imgArrow), 1100.0);
+        QCOMPARE(lefts.size(), ui::toPixels(1100) + 1);  // every pixel on the way, in order
+        QCOMPARE(lefts.first(), 0);
+        QVERIFY(std::is_sorted(lefts.begin(), lefts.end()));
+        QVERIFY(refused && w->isVisible());
+    }
+
+    void rulers_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("scoAquPis");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("modern after load") << QStringList{} << "Plu Ura Nep"
+                                           << "Save Modern Rulers";
+        QTest::newRow("traditional") << QStringList{"1"} << "Mar Sat Jup"
+                                     << "Save Traditional Rulers";
+        QTest::newRow("back to modern") << QStringList{"1", "0"} << "Plu Ura Nep"
+                                        << "Save Modern Rulers";
+        QTest::newRow("default without a choice is traditional")
+            << QStringList{"default"} << "Mar Sat Jup"
+            << "Save Modern Rulers";
+        QTest::newRow("default keeps modern") << QStringList{"0", "default"} << "Plu Ura Nep"
+                                              << "Save Modern Rulers";
+    }
+    void rulers() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, scoAquPis);
+        QFETCH(QString, save);
+        clickTab(5);
+        for (const QString& s : steps) {
+            if (s == u"default") {
+                for (auto* box : w->SignPlanet) box->setText(QStringLiteral("Chi"));
+                QTest::mouseClick(w->btnDefault[0], Qt::LeftButton);
+            } else {
+                QTest::mouseClick((*w->optRulers)[s.toInt()], Qt::LeftButton);
+            }
+        }
+        QCOMPARE(QStringList({w->SignPlanet[7]->text(), w->SignPlanet[10]->text(),
+                              w->SignPlanet[11]->text()})
+                     .join(u' '),
+                 scoAquPis);
+        QCOMPARE(w->SignPlanet[4]->text(), QStringLiteral("Sun"));
+        QCOMPARE(w->SaveButton[1]->text(), save);
+    }
+
+    void buttonsAnswer_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");  // empty: the window closes
+        QTest::addColumn<QString>("title");
+        const QString exit = QStringLiteral(
+            "Clicking here saves your choices and returns you to the Natal Information Screen.");
+        const QString help =
+            QStringLiteral("Context sensitive help is available throughout Starwright.");
+        const struct {
+            int page;
+            const char* button;
+            QString text;
+        } rows[] = {
+            {4, "SaveButton0",
+             "Save a list to file after you added, changed and deleted the parts that you want."},
+            {5, "SaveButton1", "You can save your own customized list of Ruling Planets."},
+            {0, "SaveButton2", exit},
+            {1, "SaveButton3",
+             "Clicking here will save your preferred orbs for this type of aspect list."},
+            {6, "SaveButton4", exit},
+            {4, "HelpButton0", help},
+            {5, "HelpButton1", help},
+            {0, "HelpButton2", help},
+            {1, "HelpButton3", help},
+            {4, "OpenFileButton",
+             "Starwright comes with five different Arabic Parts definition files, including one "
+             "with 265 "
+             "formulas.  You can select which you want and easily create a file with your own "
+             "collection of "
+             "Arabic Parts."},
+            {0, "Command1", "Closes the form without changing your settings."},
+            {3, "cmdAction0", {}},
+            {2, "cmdAction1", {}},
+            {1, "cmdAction2", {}},
+            {0, "cmdAction3", {}},
+            {6, "cmdAction4", {}},
+            {4, "cmdClose", {}},
+            {5, "CancelButton0", {}},
+            {1, "CancelButton1", {}},
+            {6, "CancelButton2", {}},
+        };
+        for (const auto& r : rows) {
+            const QString title = QLatin1String(r.button) == u"Command1" ? QStringLiteral("Cancel")
+                                                                         : shell::DemoTitle;
+            QTest::newRow(r.button) << r.page << QString::fromLatin1(r.button) << r.text << title;
+        }
+    }
+    void buttonsAnswer() {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        MsgBoxRecorder boxes;
+        w->VSIndexTab1->setCurrTab(page);
+        auto* b = w->findChild<QPushButton*>(button);
+        QVERIFY(b && b->isVisible());
+        QVERIFY(ui::width(b) >= ui::toTwips(b->sizeHint().width()));  // caption not clipped
+        QTest::mouseClick(b, Qt::LeftButton);
+        if (text.isEmpty()) {
+            QVERIFY(boxes.boxes().isEmpty());
+            QTRY_VERIFY(!Slot::exists());
+            return;
+        }
+        const ui::Icon icon = title == u"Cancel" ? ui::Icon::Information : ui::Icon::Exclamation;
+        QCOMPARE(boxes.boxes(), (QList<ui::MsgRecord>{{text, icon, title}}));
+        QVERIFY(Slot::exists() && w->isVisible());
+    }
+
+    void accessKeys_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("close on the aspects page acts at once") << 1 << int(Qt::Key_C) << true << 0;
+        QTest::newRow("close on the asteroids page acts at once")
+            << 6 << int(Qt::Key_C) << true << 0;
+        QTest::newRow("cancel and close share a key: focus only")
+            << 0 << int(Qt::Key_C) << false << 0;
+        QTest::newRow("new file on the Arabic parts page") << 4 << int(Qt::Key_N) << false << 1;
+    }
+    void accessKeys() {
+        QFETCH(int, page);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        QFETCH(int, boxes);
+        MsgBoxRecorder rec;
+        w->VSIndexTab1->setCurrTab(page);
+        QTest::keyClick(w, Qt::Key(key), Qt::AltModifier);
+        if (closes) {
+            QTRY_VERIFY(!Slot::exists());
+            return;
+        }
+        QCOMPARE(rec.boxes().size(), boxes);
+        QVERIFY(Slot::exists());
+    }
+
+    void nodesAndLilithOptionsFollowTheDisplayBox_data() {
+        QTest::addColumn<bool>("nodes");
+        QTest::newRow("moon's nodes") << true;
+        QTest::newRow("black moon lilith") << false;
+    }
+    void nodesAndLilithOptionsFollowTheDisplayBox() {
+        QFETCH(bool, nodes);
+        const auto& boxes = nodes ? w->CheckMN : w->CheckBlackMoon;
+        ui::OptionArray& options = nodes ? *w->optMoon : *w->optBlackMoon;
+        const auto enabled = [&] { return options[0]->isEnabled() && options[1]->isEnabled(); };
+        QTest::mouseClick(boxes[1], Qt::LeftButton);  // the I box alone changes nothing
+        QVERIFY(!enabled());
+        QTest::mouseClick(boxes[0], Qt::LeftButton);
+        QVERIFY(enabled());
+        QTest::mouseClick(options[1], Qt::LeftButton);
+        QTest::mouseClick(boxes[0], Qt::LeftButton);  // unchecking D unchecks I and disables
+        QVERIFY(!enabled());
+        QVERIFY(!boxes[1]->isChecked());
+        QCOMPARE(options.selected(), 1);  // the choice itself stays
+        QTest::mouseClick(boxes[0], Qt::LeftButton);
+        QVERIFY(enabled());
+    }
+
+    void fortuneReversalFollowsTheDisplayBox() {
+        QTest::mouseClick(w->CheckPF[0], Qt::LeftButton);
+        QTest::mouseClick(w->PFReverseBox, Qt::LeftButton);
+        QTest::mouseClick(w->CheckPF[1], Qt::LeftButton);
+        QVERIFY(w->PFReverseBox->isChecked());
+        QTest::mouseClick(w->CheckPF[0], Qt::LeftButton);
+        QVERIFY(!w->PFReverseBox->isEnabled() && !w->PFReverseBox->isChecked());
+        QVERIFY(!w->CheckPF[1]->isChecked());
+        QTest::mouseClick(w->CheckPF[0], Qt::LeftButton);
+        QVERIFY(w->PFReverseBox->isEnabled() && !w->PFReverseBox->isChecked());
+    }
+
+    void arabicPartsShowTheirFormula_data() {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("operands");
+        QTest::addColumn<QString>("degree");  // empty: the field is hidden
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("honor") << "Honor"
+                               << "Asc|Degree|Sun"
+                               << "19" << false;
+        QTest::newRow("fortune") << "Fortune"
+                                 << "Asc|Moo|Sun"
+                                 << "" << true;
+        QTest::newRow("bondage") << "Bondage"
+                                 << "Asc|Moo|Moo Dispositor"
+                                 << "" << true;
+        QTest::newRow("desire") << "Desire and sexual attraction"
+                                << "Asc|5th|5th Ruler"
+                                << "" << false;
+        QTest::newRow("vocation starts at the midheaven") << "Vocation"
+                                                          << "Mid|Moo|Sun"
+                                                          << "" << false;
+        QTest::newRow("assassination starts at mars") << "Assassination"
+                                                      << "Mar|Nep|Ura"
+                                                      << "" << false;
+        QTest::newRow("travel by water") << "Travel by water"
+                                         << "Asc|Degree|Sat"
+                                         << "105" << true;
+        QTest::newRow("imprisonment uses fortune") << "Imprisonment, sorrow"
+                                                   << "Asc|PF |Nep"
+                                                   << "" << false;
+    }
+    void arabicPartsShowTheirFormula() {
+        QFETCH(QString, part);
+        QFETCH(QString, operands);
+        QFETCH(QString, degree);
+        QFETCH(bool, reverse);
+        clickTab(4);
+        // From a part with the other settings, so every control has to change.
+        choosePart(degree.isEmpty() ? QStringLiteral("Honor") : QStringLiteral("Fortune"));
+        w->ReverseBox->setValue(!reverse);
+        w->TradBox->setValue(false);
+        choosePart(part);
+        QCOMPARE(w->PartName->text(), part);
+        QCOMPARE(QStringList({w->cboArPlanet1->currentText(), w->cboArPlanet2->currentText(),
+                              w->cboArPlanet3->currentText()})
+                     .join(u'|'),
+                 operands);
+        QCOMPARE(w->DegreeAmount->isVisible(), !degree.isEmpty());
+        QCOMPARE(w->DegreeAmount->text(), degree);
+        QCOMPARE(w->ReverseBox->isChecked(), reverse);
+        QVERIFY(w->TradBox->isChecked());
+    }
+
+    void degreeFieldFollowsTheSecondPointChosenByKeyboard() {
+        clickTab(4);
+        w->cboPartNames->setFocus();
+        for (int i = 0; i <= 14; ++i) QTest::keyClick(w->cboPartNames, Qt::Key_Down);
+        QCOMPARE(w->PartName->text(), QStringLiteral("Fortune"));
+        QComboBox* second = w->cboArPlanet2;
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_End);  // the last entry is "Degree"
+        QVERIFY(w->DegreeAmount->isVisible());
+        w->DegreeAmount->insert(QStringLiteral("\tnot | a & degree\n"));  // pasted: kept as it is
+        QTest::keyClick(second, Qt::Key_Home);
+        QCOMPARE(second->currentText(), QStringLiteral("Sun"));
+        QVERIFY(!w->DegreeAmount->isVisible());
+        choosePart(QStringLiteral("Honor"));
+        QCOMPARE(w->DegreeAmount->text(), QStringLiteral("19"));
+    }
+
+    void storedFormulasOutOfShapeShowNothingOrWhatFits() {
+        clickTab(4);
+        w->ShowArabicPart(14);
+        custom::PartFormulas[14] = QStringLiteral(" 10| 1| 0");  // too few fields
+        w->ShowArabicPart(14);
+        QCOMPARE(w->PartName->text(), QStringLiteral("Fortune"));
+        custom::PartFormulas[14] = QStringLiteral(" 999| -4| x|Odd|7");  // positions out of range
+        w->ShowArabicPart(14);
+        QCOMPARE(w->PartName->text(), QStringLiteral("Odd"));
+        QCOMPARE(w->cboArPlanet1->currentIndex(), -1);
+        QCOMPARE(w->cboArPlanet3->currentText(), QStringLiteral("Sun"));  // "x" reads as 0
+        w->ShowArabicPart(99);
+        QCOMPARE(w->PartName->text(), QStringLiteral("Odd"));
+    }
+
+    void onlyTheSettingsPictureAnswersAClick() {
+        MsgBoxRecorder boxes;
+        clickTab(3);
+        for (ui::Picture* p : {w->imgCtrImageForm, w->imgCtrImage, w->imgArrow}) {
+            QTest::mouseClick(p, Qt::LeftButton);
+            QTRY_VERIFY(!p->rendered().isNull());  // the picture is in the program
+        }
+        QCOMPARE(boxes.boxes(),
+                 (QList<ui::MsgRecord>{{QStringLiteral("This is only a picture.  Click on the "
+                                                       "'Close' button up above to close this "
+                                                       "window."),
+                                        ui::Icon::None, shell::DemoTitle}}));
+    }
+
+    void orbTableAndListTypeAreRefilledOnEveryLoad() {
+        chooseOrbs(3);
+        shell::OrbTable(0, 1) = QStringLiteral("9.99");
+        w->Unload();
+        QTRY_VERIFY(!Slot::exists());
+        QCOMPARE(shell::OrbListIndex, 3);  // program-wide: it outlives the window
+        open();
+        QCOMPARE(shell::OrbListIndex, 0);
+        QCOMPARE(shell::OrbTable(0, 1), QStringLiteral("7.00"));
+    }
+
+    void windowGrowsKeepingTheOrbTableAligned() {
+        QCOMPARE(w->minimumSize(), w->size());
+        w->resize(w->size() * 1.25);
+        clickTab(1);
+        QTRY_VERIFY(w->vseAspects->width() >
+                    ui::toPixels(w->vseAspects->designSizeTwips().width()));
+        const QFontMetricsF fm(w->lblOrbHeader->font());
+        const double lights = w->lblOrbHeader->x() + fm.horizontalAdvance(QString(49, u' ')) +
+                              fm.horizontalAdvance(QStringLiteral("Orb of Lights")) / 2;
+        QVERIFY(std::abs(w->OrbL[0]->geometry().center().x() - lights) < 4);
+        QCOMPARE(w->OrbL[20]->y(), w->lblAspect[20]->y());
+        QVERIFY(w->cmdAction[2]->geometry().right() < w->vseAspects->width());
+    }
+};
+
+}  // namespace
+
+QObject* makeCustomTest() {
+    return new TestCustom;
+}
+
+#include "tst_custom.moc"
