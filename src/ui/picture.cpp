@@ -15,13 +15,16 @@ void Picture::setPicture(const QString& resource) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (resource_.isEmpty() || width() <= 0 || height() <= 0) return;
+    if (resource_.isEmpty() || width() <= 0 || height() <= 0)
+        return;
     const qreal dpr = devicePixelRatioF();
-    if (pixmap_.isNull() || renderedFor_ != size() || !qFuzzyCompare(pixmap_.devicePixelRatio(), dpr)) {
+    if (pixmap_.isNull() || renderedFor_ != size() ||
+        !qFuzzyCompare(pixmap_.devicePixelRatio(), dpr)) {
         pixmap_ = QIcon(resource_).pixmap(size(), dpr);
         renderedFor_ = size();
     }
-    if (pixmap_.isNull()) return;
+    if (pixmap_.isNull())
+        return;
     const QSizeF s = pixmap_.deviceIndependentSize();
     QPainter p(this);
     p.drawPixmap(QPointF((width() - s.width()) / 2, (height() - s.height()) / 2), pixmap_);
@@ -34,10 +37,12 @@ void Picture::mousePressEvent(QMouseEvent* e) {
 
 void Picture::mouseReleaseEvent(QMouseEvent* e) {
     // A press that is dragged off the picture before release is no click.
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     QWidget::mouseReleaseEvent(e);
-    if (click) emit Click();
+    if (click)
+        emit Click();
 }
 
 }  // namespace ui
