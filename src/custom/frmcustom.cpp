@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
-#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
