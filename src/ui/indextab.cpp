@@ -91,7 +91,11 @@ void IndexTab::showCurrentPage() {
 }
 
 QSizeF IndexTab::pageSizeTwips() {
-    if (layout()) layout()->activate();
+    // A hidden control gets no resize events: lay out again from its size as it is now.
+    if (layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
     layOutPages();
     const QRect r = stack_->contentsRect();
     return {toTwips(r.width()), toTwips(r.height())};
