@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "fixtures.h"
@@ -291,6 +292,21 @@ private slots:
         const qint64 took = t.elapsed();
         ui::setPausesDisabled(true);
         QVERIFY2(took >= 29 && took < 1000, qPrintable(QString::number(took)));
+    }
+
+    void closingDuringAReplayWaitsForItsEnd() {
+        QWidget window;
+        window.show();
+        ui::setPausesDisabled(false);
+        QTimer::singleShot(5, &window, [&] { window.close(); });  // as the user's close box would
+        ui::pause(40);
+        const bool openAfterFirstStep = window.isVisible();
+        ui::pause(10);  // the replay goes on into the same window
+        const bool openAfterSecondStep = window.isVisible();
+        ui::setPausesDisabled(true);
+        QVERIFY(openAfterFirstStep);
+        QVERIFY(openAfterSecondStep);
+        QTRY_VERIFY(!window.isVisible());  // and closes once the replay is over
     }
 
     void numberPictures_data() {
