@@ -190,7 +190,8 @@ void frmTables::buildSunrisePage() {
         double x = l;
         for (const char* c : captions) {
             auto* b = array->add(QString::fromLatin1(c), parent);
-            ui::setGeometryTwips(b, x, t, std::max(step - 60, ui::toTwips(b->sizeHint().width())), 330);
+            // As wide as its caption, so the blank beyond it is not a dead part of the button.
+            ui::setGeometryTwips(b, x, t, ui::toTwips(b->sizeHint().width()), 330);
             x += step;
         }
         // Only the first option of each sample input may be selected.
