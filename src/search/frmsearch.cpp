@@ -15,6 +15,8 @@
 #include <functional>
 
 #include "search/charts.h"
+#include "search/criteria.h"
+#include "search/tooltip.h"
 #include "shell/orbs.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
@@ -23,6 +25,7 @@
 #include "ui/indextab.h"
 #include "ui/locale.h"
 #include "ui/msgbox.h"
+#include "ui/pointer.h"
 #include "ui/twips.h"
 
 namespace search {
@@ -226,14 +229,17 @@ frmSearch::frmSearch() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kIdlePollMs);
+    connect(Timer1, &QTimer::timeout, this, &frmSearch::Timer1_Timer);
 
     setMouseTracking(true);
     connect(vseCriteria, &ui::ElasticPanel::MouseMove, this, [this] { Label18[1]->hide(); });
     connect(vstSearch, &ui::IndexTab::Switch, this, &frmSearch::vstSearch_Switch);
     wireLists();
+    wireChecks();
 }
 
 frmSearch::~frmSearch() {
+    ShowHoverText(QString());
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -591,6 +597,43 @@ void frmSearch::wireLists() {
     txtOrbDef[2]->setAccessibleName(QStringLiteral("Orb in degrees"));
 }
 
+void frmSearch::wireChecks() {
+    const auto leaving = [this](ui::TextBox* field, std::function<bool()> check) {
+        // A check for a window that is closing has nobody left to tell.
+        field->setLeaveCheck([this, check = std::move(check)] { return !isVisible() || check(); });
+    };
+    for (ui::TextBox* f : {txtDay, txtMonth, txtLong1, txtLong2}) {
+        f->setSelectAllOnFocus(true);
+        f->setKeyFilter([](int& key) {
+            if (!dayKeyAccepted(key))
+                key = 0;
+        });
+    }
+    txtYear->setSelectAllOnFocus(true);
+    txtYear->setKeyFilter([](int& key) {
+        if (!yearKeyAccepted(key))
+            key = 0;
+    });
+    leaving(txtDay, [this] { return txtDay_LostFocus(); });
+    leaving(txtMonth, [this] { return txtMonth_LostFocus(); });
+    leaving(txtYear, [this] { return txtYear_LostFocus(); });
+    leaving(txtLong1, [this] { return txtLong_LostFocus(txtLong1); });
+    leaving(txtLong2, [this] { return txtLong_LostFocus(txtLong2); });
+    for (int i = 0; i < 2; ++i) {
+        leaving(txtHouseOrbDef[size_t(i)], [this, i] { return txtHouseOrbDef_LostFocus(i); });
+    }
+    for (int i = 0; i < 3; ++i) {
+        ui::TextBox* f = txtOrbDef[size_t(i)];
+        f->setKeyFilter([this](int& key) {
+            if (vstSearch->CurrTab() == ByAspect)
+                key = 0;
+        });
+        connect(f, &ui::TextBox::GotFocus, this, [this] { OrbEditing = true; });
+        f->installEventFilter(this);  // losing the focus in any way ends the editing
+        connect(f, &QLineEdit::textChanged, this, [this, i] { txtOrbDef_Change(i); });
+        leaving(f, [this, i] { return txtOrbDef_LostFocus(i); });
+    }
+}
 
 // ====================================================================== opening
 
@@ -740,6 +783,8 @@ void frmSearch::chkOrbDef1_Click() {
 // ====================================================================== pages
 
 void frmSearch::vstSearch_Switch(int page) {
+    // The aspect page's orb is the sample search's and takes no typing there.
+    for (ui::TextBox* orb : txtOrbDef) orb->setReadOnly(page == ByAspect);
     if (page == ByRemarks) {
         txtSearch->setFocus();
     } else if (page == ByAspect) {
@@ -835,10 +880,89 @@ void frmSearch::ChartListBox_DblClick() {
     ui::msgBox(chartOpeningText(selected.first()->text()), ui::Icon::Exclamation, QString());
 }
 
-// ====================================================================== events
+// ====================================================================== field checks
+
+namespace {
+// Plays a check's steps on the field; false when a message was shown.
+bool play(const Steps& steps, ui::TextBox* field, ui::CheckBox* dateBox) {
+    bool ok = true;
+    for (const Step& s : steps) {
+        switch (s.kind) {
+            case Step::Kind::Text:
+                field->setText(s.value);
+                break;
+            case Step::Kind::Message:
+                ui::msgBox(s.value, ui::Icon::Stop, checkTitle());
+                ok = false;
+                break;
+            case Step::Kind::Uncheck:
+                if (dateBox)
+                    dateBox->setValue(Qt::Unchecked);
+                break;
+        }
+    }
+    return ok;
+}
+}  // namespace
+
+bool frmSearch::txtDay_LostFocus() {
+    return play(checkDay(txtDay->text()), txtDay, chkDay);
+}
+bool frmSearch::txtMonth_LostFocus() {
+    return play(checkMonth(txtMonth->text()), txtMonth, chkMonth);
+}
+bool frmSearch::txtYear_LostFocus() {
+    return play(checkYear(txtYear->text()), txtYear, chkYear);
+}
+bool frmSearch::txtLong_LostFocus(ui::TextBox* field) {
+    return play(checkLongitude(field->text()), field, nullptr);
+}
+
+bool frmSearch::txtHouseOrbDef_LostFocus(int index) {
+    ui::TextBox* field = txtHouseOrbDef[static_cast<size_t>(index)];
+    field->setText(checkedOrb(field->text()));
+    txtHouseOrbDef[static_cast<size_t>(1 - index)]->setText(field->text());
+    return true;
+}
+
+bool frmSearch::txtOrbDef_LostFocus(int index) {
+    OrbEditing = false;
+    ui::TextBox* field = txtOrbDef[static_cast<size_t>(index)];
+    field->setText(checkedOrb(field->text()));
+    return true;
+}
+
+void frmSearch::txtOrbDef_Change(int index) {
+    if (!OrbEditing)
+        return;
+    (index == 0 ? chkOrbDef : chkOrbDef1)->setValue(Qt::Unchecked);
+}
+
+// ====================================================================== hover help and events
+
+void frmSearch::Timer1_Timer() {
+    const ui::Pointer& pointer = ui::Pointer::current();
+    if (pointer.activeWindow() != this || ui::msgBoxOpen())
+        return;
+    QWidget* under = pointer.widgetAt(pointer.position());
+    if (under == LastHoverWindow.data())
+        return;
+    LastHoverWindow = under;
+    Timer1->setInterval(kHoverPollMs);
+    for (size_t i = 0; i < cmdToolBar.size(); ++i) {
+        if (under == cmdToolBar[i]) {
+            ShowHoverText(toolBarDescription(static_cast<int>(i)));
+            return;
+        }
+    }
+    ShowHoverText(QString());
+    Timer1->setInterval(kIdlePollMs);
+}
 
 void frmSearch::closeEvent(QCloseEvent* e) {
+    // The polling ends with the window, and so does any description it showed.
     Timer1->stop();
+    ShowHoverText(QString());
     ui::Form::closeEvent(e);
 }
 
@@ -858,6 +982,10 @@ bool frmSearch::eventFilter(QObject* watched, QEvent* e) {
             }
             break;
         }
+        case QEvent::FocusOut:
+            if (watched == txtOrbDef[0] || watched == txtOrbDef[1] || watched == txtOrbDef[2])
+                OrbEditing = false;
+            break;
         case QEvent::Shortcut:
             // Alt+C belongs to both "&Close" and "&Control Groups"; whichever of
             // the two is asked, the window closes, as the button says.

@@ -63,6 +63,8 @@ public:
     void SetDefaultOrb(ui::ComboBox* firstList, ui::ComboBox* secondList, ui::ComboBox* aspectList,
                        ui::TextBox* orbField);
     void FillChartList();
+    // One tick of Timer1: looks what lies under the pointer.
+    void Timer1_Timer();
 
     // Window-level state.
     std::array<QString, 22> PlanetName;
@@ -168,6 +170,7 @@ private:
     void buildMidpointPage(double listWidth, double aspectWidth);
     void buildResults();
     void wireLists();
+    void wireChecks();
 
     void ArrangeBirthdayRows();
     void SwitchUndo(bool on);
@@ -183,6 +186,14 @@ private:
     void mnuCreateControl_Click();
     void ChartListBox_DblClick();
 
+    // Field checks on leaving; false gives the focus back.
+    bool txtDay_LostFocus();
+    bool txtMonth_LostFocus();
+    bool txtYear_LostFocus();
+    bool txtLong_LostFocus(ui::TextBox* field);
+    bool txtHouseOrbDef_LostFocus(int index);
+    bool txtOrbDef_LostFocus(int index);
+    void txtOrbDef_Change(int index);
 };
 
 // Shared routines that work on the window's single instance.

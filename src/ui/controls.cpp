@@ -144,7 +144,12 @@ void ComboBox::setListIndex(int index) {
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
-    if (!keyFilter_ || (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+    const bool withAlt = e->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
+    if (withAlt && !e->text().isEmpty() && e->text().at(0).isPrint()) {
+        e->ignore();  // an access key that no control took is no typing (nor past a key filter)
+        return;
+    }
+    if (!keyFilter_ || withAlt) {
         QLineEdit::keyPressEvent(e);
         return;
     }

@@ -116,25 +116,16 @@ private slots:
         QTest::addColumn<int>("probe");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("last");
-        QTest::newRow("house page points") << "cboHPlanet" << 22 << 12 << "Moon's North Node"
-                                           << "East Point";
-        QTest::newRow("midpoint pair") << "cboAPlanet1_2" << 22 << 14 << "Part of Fortune"
-                                       << "East Point";
-        QTest::newRow("points then houses") << "cboAPlanet2_0" << 34 << 22 << "1st House"
-                                            << "12th House";
-        QTest::newRow("ruler page partner") << "cboAPlanet2_1" << 34 << 21 << "East Point"
-                                            << "12th House";
-        QTest::newRow("aspects") << "cboAspect_0" << 21 << 11 << "Septile (051.429)"
-                                 << "Tredecile (108.000)";
+        QTest::newRow("house page points") << "cboHPlanet" << 22 << 12 << "Moon's North Node" << "East Point";
+        QTest::newRow("midpoint pair") << "cboAPlanet1_2" << 22 << 14 << "Part of Fortune" << "East Point";
+        QTest::newRow("points then houses") << "cboAPlanet2_0" << 34 << 22 << "1st House" << "12th House";
+        QTest::newRow("ruler page partner") << "cboAPlanet2_1" << 34 << 21 << "East Point" << "12th House";
+        QTest::newRow("aspects") << "cboAspect_0" << 21 << 11 << "Septile (051.429)" << "Tredecile (108.000)";
         QTest::newRow("aspects of midpoints")
-            << "cboAspect_2" << 21 << 18 << "Semi-Octile (022.500)"
-            << "Tredecile (108.000)";
-        QTest::newRow("houses") << "cboHouse_1" << 12 << 3 << "4th House"
-                                << "12th House";
-        QTest::newRow("house rulers") << "cboHRulers_0" << 12 << 2 << "3rd House Ruler"
-                                      << "12th House Ruler";
-        QTest::newRow("signs") << "cboSign" << 12 << 8 << "Sagittarius"
-                               << "Pisces";
+            << "cboAspect_2" << 21 << 18 << "Semi-Octile (022.500)" << "Tredecile (108.000)";
+        QTest::newRow("houses") << "cboHouse_1" << 12 << 3 << "4th House" << "12th House";
+        QTest::newRow("house rulers") << "cboHRulers_0" << 12 << 2 << "3rd House Ruler" << "12th House Ruler";
+        QTest::newRow("signs") << "cboSign" << 12 << 8 << "Sagittarius" << "Pisces";
     }
     void listsHoldTheirEntries() {
         QFETCH(QString, name);
@@ -153,12 +144,9 @@ private slots:
     void birthdayRowsFollowTheShortDate_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("order");
-        QTest::newRow("day first") << "en_GB"
-                                   << "Day Month Year";
-        QTest::newRow("year first") << "sv_SE"
-                                    << "Year Month Day";
-        QTest::newRow("month first") << "en_US"
-                                     << "Month Day Year";
+        QTest::newRow("day first") << "en_GB" << "Day Month Year";
+        QTest::newRow("year first") << "sv_SE" << "Year Month Day";
+        QTest::newRow("month first") << "en_US" << "Month Day Year";
     }
     void birthdayRowsFollowTheShortDate() {
         QFETCH(QString, locale);
@@ -351,20 +339,6 @@ private slots:
         QCOMPARE(menus.join(u'|'), QStringLiteral("&File|&Search|&Control Groups|&Help"));
     }
 
-    void countLine_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0 << "Search found 0 Records";
-        QTest::newRow("one") << 1 << "Search found 1 Record";
-        QTest::newRow("two") << 2 << "Search found 2 Records";
-        QTest::newRow("whole file") << 59 << "Search found 59 Records";
-    }
-    void countLine() {
-        QFETCH(int, count);
-        QFETCH(QString, text);
-        QCOMPARE(search::recordCountText(count), text);
-    }
-
     void sampleChartFileIsInOrder() {
         const QStringList& lines = search::sampleChartLines();
         QCOMPARE(lines.size(), 59);
@@ -389,6 +363,8 @@ private slots:
         for (const QString& r : search::sampleResultLines())
             numbers << r.section(u'#', 1).trimmed();
         QCOMPARE(numbers.join(u' '), QStringLiteral("132 135 136 137 141 164"));
+        QCOMPARE(search::recordCountText(1), QStringLiteral("Search found 1 Record"));
+        QCOMPARE(search::recordCountText(0), QStringLiteral("Search found 0 Records"));
     }
 
     void openingAChart_data() {
@@ -397,12 +373,9 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString start = QStringLiteral("You would now be viewing the chart of ");
         QTest::newRow("one given name, double click") << 1 << false << start + "Marcus Adler.";
-        QTest::newRow("two given names, double click")
-            << 0 << false << start + "Clara Louise Abernathy.";
-        QTest::newRow("two given names, Enter")
-            << 3 << true << start + "Theodore James Barrington.";
-        QTest::newRow("hyphenated surname, Enter")
-            << 9 << true << start + "Simone Delacroix-Moore.";
+        QTest::newRow("two given names, double click") << 0 << false << start + "Clara Louise Abernathy.";
+        QTest::newRow("two given names, Enter") << 3 << true << start + "Theodore James Barrington.";
+        QTest::newRow("hyphenated surname, Enter") << 9 << true << start + "Simone Delacroix-Moore.";
     }
     void openingAChart() {
         QFETCH(int, row);

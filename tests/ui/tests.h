@@ -7,3 +7,4 @@ QObject* makeControlsTest();
 QObject* makeLayerTest();
 QObject* makeGridTest();
 QObject* makePictureTest();
+QObject* makePointerTest();

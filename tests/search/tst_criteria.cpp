@@ -1,0 +1,393 @@
+// The checks on typed criteria: key filters, the rewriting on leaving with its
+// messages, the orb routines in a "." and a "," locale, and hostile input.
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include "search/criteria.h"
+#include "searchfixture.h"
+#include "ui/controls.h"
+#include "ui/indextab.h"
+
+using search::frmSearch;
+using testsupport::MsgBoxRecorder;
+
+namespace {
+
+const QString kDay = QStringLiteral("The Day number must be from 1 to 31.");
+const QString kMonth = QStringLiteral("The month number must be from 1 to 12.");
+const QString kYearTooLarge =
+    QStringLiteral("Year cannot be more than 32000.  Please re-enter the year.");
+const QString kYearRange = QStringLiteral("The year number must be from 0 to 32000.");
+const QString kLongitude = QStringLiteral("Longitude must be a number from 0 to 360.");
+QString prefixMessage(const char* mark) {
+    return QLatin1String(mark) +
+           QStringLiteral(" can only precede the year.  Please re-enter the year.");
+}
+
+// Where each field lives: its page and, for the date fields, its box.
+struct Field {
+    ui::TextBox* box;
+    int page;
+    ui::CheckBox* dateBox;
+};
+
+Field fieldNamed(frmSearch& w, const QString& name) {
+    if (name == u"day")
+        return {w.txtDay, 4, w.chkDay};
+    if (name == u"month")
+        return {w.txtMonth, 4, w.chkMonth};
+    if (name == u"year")
+        return {w.txtYear, 4, w.chkYear};
+    if (name == u"longitude")
+        return {w.txtLong1, 2, nullptr};
+    if (name == u"house orb")
+        return {w.txtHouseOrbDef[0], 0, nullptr};
+    if (name == u"aspect orb")
+        return {w.txtOrbDef[0], 3, nullptr};
+    if (name == u"midpoint orb")
+        return {w.txtOrbDef[2], 8, nullptr};
+    return {w.txtOrbDef[1], 6, nullptr};  // "ruler orb"
+}
+
+// A string of the kinds of characters that reach these fields by pasting.
+QString hostileText(QRandomGenerator& rng) {
+    static const QString alphabet = QStringLiteral("0123456789.,: -+<>?eEdxaZ\t") + QChar(0x00E9) +
+                                    QChar(0x0663) + QChar(0xFF11) + QChar(0x00A0) + QChar(0x2212);
+    const quint32 kind = rng.bounded(100);
+    const int length = kind < 85 ? int(rng.bounded(13)) : kind < 98 ? int(rng.bounded(400)) : 5000;
+    QString s;
+    for (int i = 0; i < length; ++i) {
+        const quint32 pick = rng.bounded(alphabet.size() + 2);
+        if (pick == quint32(alphabet.size())) {
+            s += QStringLiteral("\U0001F600");  // a surrogate pair
+        } else if (pick > quint32(alphabet.size())) {
+            s += QChar(0xD800);  // a lone surrogate
+        } else {
+            s += alphabet.at(pick);
+        }
+    }
+    return s;
+}
+
+class TestCriteria : public QObject {
+    Q_OBJECT
+
+    frmSearch* w = nullptr;
+    std::unique_ptr<MsgBoxRecorder> boxes;
+
+    static void settle() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    // Puts a pasted text in the field and leaves it with Tab; the check runs
+    // right after the focus has moved on. Returns the boxes this leaving showed.
+    qsizetype pasteAndLeave(const Field& f, const QString& text) {
+        w->vstSearch->setCurrTab(f.page);
+        if (f.dateBox)
+            f.dateBox->setValue(Qt::Checked);
+        settle();
+        const qsizetype before = boxes->boxes().size();
+        f.box->setText(text);
+        f.box->setFocus();
+        QTest::keyClick(f.box, Qt::Key_Tab);
+        settle();
+        return boxes->boxes().size() - before;
+    }
+
+private slots:
+    void initTestCase() {
+        testsupport::setUpHeadless();
+        shell::FillVocabulary();
+    }
+    void init() {
+        boxes = std::make_unique<MsgBoxRecorder>();
+        w = searchtest::open();
+        QVERIFY(w);
+    }
+    void cleanup() {
+        QVERIFY(searchtest::close());
+        boxes.reset();
+        QCOMPARE(testsupport::visibleWindows().size(), 0);
+    }
+
+    void leavingAFieldChecksAndRewritesIt_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("stillChecked");
+        const auto row = [](const char* name, const char* locale, const char* field, const char* input,
+                            const char* text, QStringList messages = {}, bool stillChecked = true) {
+            QTest::newRow(name) << locale << field << input << text << messages << stillChecked;
+        };
+        // clang-format off
+        row("day 31", "en_US", "day", "31", "31");
+        row("day 32", "en_US", "day", "32", "32", {kDay});
+        row("day 5 gets its zero", "en_US", "day", "5", "05");
+        row("day 0 unchecks", "en_US", "day", "0", "00", {}, false);
+        row("empty day unchecks", "en_US", "day", "", "", {}, false);
+        row("day pasted with decimals", "en_US", "day", "7.6", "08");
+        row("day 31,6 rounds past the end", "de_DE", "day", "31,6", "32", {kDay});
+        row("day of letters stays, unchecks", "en_US", "day", "x1", "x1", {}, false);
+        row("month 12", "en_US", "month", "12", "12");
+        row("month 13", "de_DE", "month", "13", "13", {kMonth});
+        row("month 0 unchecks", "en_US", "month", "0", "00", {}, false);
+        row("year 32000", "en_US", "year", "32000", "32000");
+        row("year 32001 shows both", "en_US", "year", "32001", "32001", {kYearTooLarge, kYearRange});
+        row("year 5", "de_DE", "year", "5", "0005");
+        row("year 0 keeps its box", "en_US", "year", "0", "0000");
+        row("negative year", "en_US", "year", "-500", "-0500");
+        row("far negative year", "en_US", "year", "-40000", "-40000", {kYearTooLarge});
+        row("year 19<5", "en_US", "year", "19<5", "19<5", {prefixMessage("<")});
+        row("year 1>9", "en_US", "year", "1>9", "1>9", {prefixMessage(">")});
+        row("year <<1", "en_US", "year", "<<1", "<<1", {prefixMessage("<")}, false);
+        row("year <1900 unchecks", "en_US", "year", "<1900", "<1900", {}, false);
+        row("year >1850 unchecks", "de_DE", "year", ">1850", ">1850", {}, false);
+        row("year <40000", "en_US", "year", "<40000", "<40000", {kYearTooLarge}, false);
+        row("empty year unchecks", "en_US", "year", "", "", {}, false);
+        row("year ?", "en_US", "year", "?", "?", {}, false);
+        row("longitude 360", "en_US", "longitude", "360", "360.00");
+        row("longitude 361", "en_US", "longitude", "361", "361.00", {kLongitude});
+        row("longitude 45", "en_US", "longitude", "45", "045.00");
+        row("empty longitude", "en_US", "longitude", "", "000.00");
+        row("longitude of letters", "en_US", "longitude", "abc", "000.00");
+        row("longitude 45,5", "de_DE", "longitude", "45,5", "045,50");
+        row("longitude 360,5", "de_DE", "longitude", "360,5", "360,50", {kLongitude});
+        row("longitude with a colon", "en_US", "longitude", "12:30", "012.00");
+        row("orb 7", "en_US", "ruler orb", "7", "7.00");
+        row("orb 7.5", "en_US", "ruler orb", "7.5", "07.50");
+        row("orb 123 is cut", "en_US", "midpoint orb", "123", "12.00");
+        row("orb 7 5 is no number", "en_US", "ruler orb", "7 5", "0.00");
+        row("orb with a colon", "en_US", "ruler orb", "12:30", "12.00");
+        row("orb 7,5", "de_DE", "ruler orb", "7,5", "07,50");
+        row("comma orb 7", "de_DE", "midpoint orb", "7", "7,00");
+        row("comma orb 0", "de_DE", "ruler orb", "0", "0,00");
+        row("house orb 1.5", "en_US", "house orb", "1.5", "01.50");
+        row("house orb of letters", "de_DE", "house orb", "zwei", "0,00");
+        // clang-format on
+    }
+    void leavingAFieldChecksAndRewritesIt() {
+        QFETCH(QString, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, stillChecked);
+        searchtest::VocabularyLocale sw(locale);
+        const Field f = fieldNamed(*w, field);
+        pasteAndLeave(f, input);
+        QCOMPARE(f.box->text(), text);
+        QStringList shown;
+        for (const ui::MsgRecord& r : boxes->boxes()) {
+            shown << r.text;
+            QCOMPARE(r.icon, ui::Icon::Stop);
+            QCOMPARE(r.title, QStringLiteral("Starwright for Windows Demo"));
+        }
+        QCOMPARE(shown, messages);
+        if (f.dateBox) {
+            QCOMPARE(f.dateBox->value() == Qt::Checked, stillChecked);
+            QCOMPARE(f.box->isEnabled(), stillChecked);
+        }
+        // A failed check hands the focus back, as long as the field can take it.
+        QCOMPARE(f.box->hasFocus(), !messages.isEmpty() && f.box->isEnabled());
+    }
+
+    void failedCheckRepeatsOnEveryLeaving() {
+        const Field f = fieldNamed(*w, QStringLiteral("day"));
+        pasteAndLeave(f, QStringLiteral("45"));
+        QVERIFY(f.box->hasFocus());
+        QTest::keyClick(f.box, Qt::Key_Tab);
+        QTRY_COMPARE(boxes->boxes().size(), 2);
+        QVERIFY(f.box->hasFocus());
+        f.box->setText(QStringLiteral("4"));
+        QTest::keyClick(f.box, Qt::Key_Tab);
+        QTRY_COMPARE(f.box->text(), QStringLiteral("04"));
+        QVERIFY(!f.box->hasFocus());
+        QCOMPARE(boxes->boxes().size(), 2);
+    }
+
+    void keyFilters_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("day keeps digits") << "day" << "1a2.-" << "12";
+        QTest::newRow("day lets backspace through") << "day" << "12\b3" << "13";
+        QTest::newRow("month keeps digits") << "month" << "0x9 " << "09";
+        QTest::newRow("year keeps its marks") << "year" << "<19.9-/:;= x,!>?" << "<199->?";
+        QTest::newRow("longitude keeps digits") << "longitude" << "12.5e" << "125";
+        QTest::newRow("ruler orb takes anything") << "ruler orb" << "7,5x" << "7,5x";
+        QTest::newRow("house orb takes anything") << "house orb" << "ab 1" << "ab 1";
+        QTest::newRow("aspect orb takes nothing") << "aspect orb" << "5\b\b" << "7";
+    }
+    void keyFilters() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        const Field f = fieldNamed(*w, field);
+        w->vstSearch->setCurrTab(f.page);
+        if (f.dateBox)
+            f.dateBox->setValue(Qt::Checked);
+        if (f.page != 3)
+            f.box->clear();
+        f.box->setFocus();
+        QTest::keyClicks(f.box, typed);
+        QTest::keyClick(f.box, Qt::Key_Q, Qt::AltModifier);  // an access key nobody has
+        QCOMPARE(f.box->text(), text);
+    }
+
+    void numberFieldsSelectAllOnFocus() {
+        w->vstSearch->setCurrTab(2);
+        w->txtLong2->setText(QStringLiteral("123.45"));
+        w->txtLong1->setFocus();
+        QTest::keyClick(w->txtLong1, Qt::Key_Tab);
+        QTRY_VERIFY(w->txtLong2->hasFocus());
+        QCOMPARE(w->txtLong2->selectedText(), QStringLiteral("123.45"));
+        QTest::keyClicks(w->txtLong2, QStringLiteral("9"));
+        QCOMPARE(w->txtLong2->text(), QStringLiteral("9"));
+    }
+
+    void typingInAnOrbUnchecksTheDefaultBoxes_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("ruler in aspect") << "ruler orb";
+        QTest::newRow("midpoint in aspect") << "midpoint orb";
+    }
+    void typingInAnOrbUnchecksTheDefaultBoxes() {
+        QFETCH(QString, field);
+        searchtest::fillOrbTable();
+        const Field f = fieldNamed(*w, field);
+        w->vstSearch->setCurrTab(f.page);
+        w->chkOrbDef1->setValue(Qt::Checked);
+        w->cboAspect[1]->setListIndex(3);  // the program writes an orb: the boxes stay
+        QCOMPARE(w->chkOrbDef1->value(), Qt::Checked);
+        f.box->setFocus();
+        QVERIFY(w->OrbEditing);
+        QTest::keyClicks(f.box, QStringLiteral("5"));
+        QCOMPARE(w->chkOrbDef1->value(), Qt::Unchecked);
+        QCOMPARE(w->chkOrbDef->value(), Qt::Unchecked);
+        QTest::keyClick(f.box, Qt::Key_Tab);
+        QVERIFY(!w->OrbEditing);
+        shell::OrbTable.clear();
+    }
+
+    void houseOrbFieldsStayEqual_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("by house, point") << 0 << "en_US";
+        QTest::newRow("ruler in house, comma") << 1 << "de_DE";
+    }
+    void houseOrbFieldsStayEqual() {
+        QFETCH(int, index);
+        QFETCH(QString, locale);
+        searchtest::VocabularyLocale sw(locale);
+        const Field f{w->txtHouseOrbDef[size_t(index)], index == 0 ? 0 : 7, nullptr};
+        pasteAndLeave(f, QStringLiteral("3"));
+        const QString expected = QStringLiteral("3") + shell::DecimalSep + QStringLiteral("00");
+        QCOMPARE(w->txtHouseOrbDef[0]->text(), expected);
+        QCOMPARE(w->txtHouseOrbDef[1]->text(), expected);
+    }
+
+    void formatDecimalText_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("digits");
+        QTest::newRow("7") << "en_US" << "7" << "7.00" << 1;
+        QTest::newRow("05") << "en_US" << "05" << "05.00" << 2;
+        QTest::newRow("123 is cut to two") << "en_US" << "123" << "12.00" << 2;
+        QTest::newRow("7.5") << "en_US" << "7.5" << "07.50" << 2;
+        QTest::newRow("7,5 takes the point") << "en_US" << "7,5" << "07.50" << 2;
+        QTest::newRow("7 5 takes the point") << "en_US" << "7 5" << "07.50" << 2;
+        QTest::newRow("0") << "en_US" << "0" << "0.00" << 1;
+        QTest::newRow("empty") << "en_US" << "" << "00.00" << 2;
+        QTest::newRow("colon") << "en_US" << "1:30" << "01.00" << 2;
+        QTest::newRow("comma: 7") << "de_DE" << "7" << "7,00" << 1;
+        QTest::newRow("comma: 7,5") << "de_DE" << "7,5" << "07,50" << 2;
+        QTest::newRow("comma: 7.5 takes the comma") << "de_DE" << "7.5" << "07,50" << 2;
+        QTest::newRow("comma: 1 5 takes the comma") << "de_DE" << "1 5" << "01,50" << 2;
+        QTest::newRow("comma: only the first point") << "de_DE" << "1.5.3" << "01,50" << 2;
+    }
+    void formatDecimalText() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        QFETCH(int, digits);
+        searchtest::VocabularyLocale sw(locale);
+        QString t = text;
+        int d = 2;
+        search::FormatDecimalText(t, d);
+        QCOMPARE(t, result);
+        QCOMPARE(d, digits);
+    }
+
+    // Thousands of generated texts through every routine: each ends with a text
+    // of its stated form and at most its own messages.
+    void hostileTextsGiveDefinedResults_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("point") << "en_US";
+        QTest::newRow("comma") << "de_DE";
+    }
+    void hostileTextsGiveDefinedResults() {
+        QFETCH(QString, locale);
+        searchtest::VocabularyLocale sw(locale);
+        const QString sep = QRegularExpression::escape(shell::DecimalSep);
+        const QRegularExpression orbForm(QStringLiteral("^-?\\d+") + sep +
+                                         QStringLiteral("\\d\\d$"));
+        const QRegularExpression longitudeForm(QStringLiteral("^-?\\d{3,}") + sep +
+                                               QStringLiteral("\\d\\d$"));
+        const QRegularExpression twoDigits(QStringLiteral("^-?\\d{2,}$"));
+        const QStringList yearMessages{kYearTooLarge, kYearRange, prefixMessage("<"),
+                                       prefixMessage(">")};
+        QRandomGenerator rng(20260611);
+        for (int n = 0; n < 4000; ++n) {
+            const QString s = hostileText(rng);
+            const QByteArray shown = s.left(40).toUtf8();
+            const QString cleared = search::ClearNonNumeric(s);
+            QVERIFY2(cleared == s || (cleared == u"0" && !s.contains(u':')), shown);
+
+            QString orb = s;
+            int digits = 2;
+            search::FormatDecimalText(orb, digits);
+            QVERIFY2(orbForm.match(orb).hasMatch(),
+                     QByteArray(shown + " -> " + orb.left(40).toUtf8()).constData());
+            QVERIFY2(digits == (s.isEmpty() ? 2 : std::min<int>(2, int(s.size()))), shown);
+            QVERIFY2(orbForm.match(search::checkedOrb(s)).hasMatch(), shown);
+
+            for (const auto& [steps, message] :
+                 {std::pair{search::checkDay(s), kDay}, {search::checkMonth(s), kMonth}}) {
+                const QString t = search::finalText(steps, s);
+                QVERIFY2(t == s || twoDigits.match(t).hasMatch(), shown);
+                const QStringList m = search::messages(steps);
+                QVERIFY2(m.isEmpty() || (m == QStringList{message} && !search::unchecks(steps)),
+                         shown);
+            }
+            const search::Steps year = search::checkYear(s);
+            const QStringList ym = search::messages(year);
+            QVERIFY2(ym.size() <= 2, shown);
+            for (const QString& m : ym) QVERIFY2(yearMessages.contains(m), shown);
+
+            const search::Steps longitude = search::checkLongitude(s);
+            QVERIFY2(longitudeForm.match(search::finalText(longitude, s)).hasMatch(), shown);
+            QVERIFY2(search::messages(longitude).size() <= 1, shown);
+        }
+    }
+
+    // Pasted nonsense through the real fields: each leaving shows at most the
+    // field's own messages once, and the window carries on.
+    void hostileTextsThroughTheFields() {
+        QRandomGenerator rng(7);
+        const QStringList fields{"day", "month", "year", "longitude", "ruler orb", "house orb"};
+        for (int n = 0; n < 90; ++n) {
+            const Field f = fieldNamed(*w, fields[n % fields.size()]);
+            QVERIFY(pasteAndLeave(f, hostileText(rng).left(60)) <= 2);
+        }
+        QVERIFY(w->isVisible());
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(TestCriteria)
+#include "tst_criteria.moc"
