@@ -179,49 +179,6 @@ private slots:
         QCOMPARE(total, 12);
     }
 
-    void dispositorsAndRulers() {
-        auto signOfPlanet = [](const QString& name) {
-            for (int row = 1; row <= 10; ++row)
-                if (analysisCell(row, 0) == QString(name + u' ')) return signOf(analysisCell(row, 1));
-            return -1;
-        };
-        static const QRegularExpression dispositorRe(QStringLiteral("^(\\w+) disposited by (\\w+) $"));
-        QSet<QString> disposited;
-        for (int row = 29; row <= 38; ++row) {
-            const auto m = dispositorRe.match(analysisCell(row, 1));
-            QVERIFY2(m.hasMatch(), qPrintable(analysisCell(row, 1)));
-            const int sign = signOfPlanet(m.captured(1));
-            QVERIFY2(sign >= 0, qPrintable(m.captured(1)));
-            QCOMPARE(m.captured(2), kModernRulers[sign]);
-            disposited.insert(m.captured(1));
-        }
-        QCOMPARE(disposited.size(), 10);
-
-        const int ascendantSign = signOf(analysisCell(11, 1));
-        QVERIFY(ascendantSign >= 0);
-        QCOMPARE(analysisCell(40, 1), QString(kModernRulers[ascendantSign] + u' '));
-
-        // A mutual reception: each planet stands in the sign the other rules.
-        static const QRegularExpression receptionRe(QStringLiteral("^(\\w+) in (\\w+) $"));
-        const auto a = receptionRe.match(analysisCell(26, 1));
-        const auto b = receptionRe.match(analysisCell(26, 2));
-        QVERIFY(a.hasMatch() && b.hasMatch());
-        QVERIFY(signOfPlanet(a.captured(1)) >= 0 && signOfPlanet(b.captured(1)) >= 0);
-        QCOMPARE(kSignNames.indexOf(a.captured(2)), signOfPlanet(a.captured(1)));
-        QCOMPARE(kSignNames.indexOf(b.captured(2)), signOfPlanet(b.captured(1)));
-        QCOMPARE(kModernRulers[signOfPlanet(a.captured(1))], b.captured(1));
-        QCOMPARE(kModernRulers[signOfPlanet(b.captured(1))], a.captured(1));
-
-        // Modality and element of Ascendant (row 11) and Midheaven (row 12).
-        for (const auto& [row, pointRow] : {std::pair{55, 11}, std::pair{56, 12}}) {
-            const int sign = signOf(analysisCell(pointRow, 1));
-            QVERIFY(sign >= 0);
-            QCOMPARE(analysisCell(row, 1), QString(kSignModalities[sign % 3] + u' '));
-            QCOMPARE(analysisCell(row, 2), QString(kSignElements[sign % 4] + u' '));
-        }
-    }
-
-    // One case per pair of points, in report order; MNN and MSN are never paired.
     void angleRows_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("first");
