@@ -10,29 +10,22 @@
 #include "ui/pointer.h"
 
 using search::frmSearch;
-using testsupport::MsgBoxRecorder;
 
 namespace {
 
 // Counts the times a window is hidden.
-class HideCounter : public QObject {
-public:
+struct HideCounter : QObject {
     int hides = 0;
-
-protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Hide)
-            ++hides;
+        hides += e->type() == QEvent::Hide;
         return QObject::eventFilter(o, e);
     }
 };
 
-class TestHover : public QObject {
+class TestHover : public QObject, searchtest::Session {
     Q_OBJECT
 
-    frmSearch* w = nullptr;
     std::unique_ptr<ui::VirtualPointer> pointer;
-    std::unique_ptr<MsgBoxRecorder> boxes;
 
     search::frmHelp* help() const { return search::hoverWindow(); }
     bool describing(const QString& text) const {
@@ -46,24 +39,15 @@ class TestHover : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        testsupport::setUpHeadless();
-        shell::FillVocabulary();
-    }
+    void initTestCase() { searchtest::startUp(); }
     void init() {
-        boxes = std::make_unique<MsgBoxRecorder>();
         pointer = std::make_unique<ui::VirtualPointer>();
-        w = searchtest::open();
-        QVERIFY(w);
-        QCOMPARE(w->Timer1->interval(), 1000);
-        QVERIFY(w->Timer1->isActive());
+        QVERIFY(begin());
         w->Timer1->stop();  // the test ticks by hand
     }
     void cleanup() {
-        QVERIFY(searchtest::close());
+        QVERIFY(end());
         pointer.reset();
-        boxes.reset();
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
     }
 
     void eachButtonDescribesItself_data() {
@@ -91,54 +75,50 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), w);
     }
 
-    void movingToTheNextButtonRewritesInPlace() {
-        restOn(w->cmdToolBar[0]);
+    // Within a button the help stays put; on the next one it is rewritten in
+    // place, without hiding.
+    void movingOverTheToolBar() {
+        restOn(w->cmdToolBar[0], QPoint(4, 4));
+        const QPoint placed = help()->pos();
+        restOn(w->cmdToolBar[0], QPoint(20, 22));
+        QCOMPARE(help()->pos(), placed);
         HideCounter counter;
         help()->installEventFilter(&counter);
         restOn(w->cmdToolBar[1]);
         QVERIFY(describing(QStringLiteral("Refill Chart List")));
         QCOMPARE(counter.hides, 0);
         QCOMPARE(help()->geometry().topLeft(), pointer->position() + QPoint(-2, 18));
+        QCOMPARE(w->Timer1->interval(), 5);
         help()->removeEventFilter(&counter);
     }
 
-    void movingWithinAButtonLeavesItBe() {
-        restOn(w->cmdToolBar[3], QPoint(4, 4));
-        const QPoint placed = help()->pos();
-        restOn(w->cmdToolBar[3], QPoint(20, 22));
-        QCOMPARE(help()->pos(), placed);
-        QCOMPARE(w->Timer1->interval(), 5);
-    }
-
-    void leavingTheToolBarHidesIt_data() {
+    // Off the buttons the help hides (or never shows) and the window polls slowly.
+    void offTheButtonsItIsSilent_data() {
+        QTest::addColumn<bool>("fromAButton");
         QTest::addColumn<QString>("onto");
-        QTest::newRow("chart list") << "list";
-        QTest::newRow("tool bar background") << "toolbar";
-        QTest::newRow("close button") << "close";
+        QTest::newRow("from a button to the chart list") << true << "list";
+        QTest::newRow("from a button to the tool bar background") << true << "toolbar";
+        QTest::newRow("from a button to the close button") << true << "close";
+        QTest::newRow("resting on the chart list") << false << "list";
+        QTest::newRow("resting on the pages") << false << "pages";
     }
-    void leavingTheToolBarHidesIt() {
+    void offTheButtonsItIsSilent() {
+        QFETCH(bool, fromAButton);
         QFETCH(QString, onto);
-        restOn(w->cmdToolBar[2]);
-        QVERIFY(describing(QStringLiteral("Undo Last Search")));
-        if (onto == u"list") {
-            restOn(w->ChartListBox->viewport());
-        } else if (onto == u"toolbar") {
-            restOn(w->picToolBar, QPoint(w->picToolBar->width() - 2, 1));
-        } else {
-            restOn(w->Command3D1);
+        if (fromAButton) {
+            restOn(w->cmdToolBar[2]);
+            QVERIFY(describing(QStringLiteral("Undo Last Search")));
         }
-        QVERIFY(silent());
-        QCOMPARE(w->Timer1->interval(), 1000);
-    }
-
-    void restingOnOtherWindowsKeepsTheSlowPace() {
         for (int tick = 0; tick < 3; ++tick) {
-            restOn(w->ChartListBox->viewport());
+            if (onto == u"list")
+                restOn(w->ChartListBox->viewport());
+            else if (onto == u"toolbar")
+                restOn(w->picToolBar, QPoint(w->picToolBar->width() - 2, 1));
+            else
+                restOn(onto == u"close" ? static_cast<QWidget*>(w->Command3D1) : w->vstSearch);
+            QVERIFY(silent());
             QCOMPARE(w->Timer1->interval(), 1000);
         }
-        restOn(w->vstSearch);
-        QCOMPARE(w->Timer1->interval(), 1000);
-        QVERIFY(silent());
     }
 
     void nothingChangesWhileAnotherWindowIsActive() {
