@@ -19,16 +19,12 @@ private slots:
         QTest::addColumn<QString>("fields");  // f1|f2|f3|f4
         QTest::addColumn<int>("reverse");
         QTest::addColumn<int>("traditional");
-        QTest::newRow("honor keeps its degree") << " 10| 59&19| 0|Honor|0|1"
-                                                << " 10| 59&19| 0|Honor" << 0 << 1;
-        QTest::newRow("no sixth field counts as traditional") << " 10| 1| 0|Fortune|1"
-                                                              << " 10| 1| 0|Fortune" << 1 << 1;
-        QTest::newRow("modern rulers") << " 10| 1| 0|Fortune|0|0"
-                                       << " 10| 1| 0|Fortune" << 0 << 0;
-        QTest::newRow("flags with blanks or words") << "1|2|3|X|  1 |no"
-                                                    << "1|2|3|X" << 1 << 0;
-        QTest::newRow("three bars leave it empty") << " 10| 1| 0|Fortune"
-                                                   << "|||" << 0 << 1;
+        row("honor keeps its degree", " 10| 59&19| 0|Honor|0|1", " 10| 59&19| 0|Honor", 0, 1);
+        row("no sixth field counts as traditional", " 10| 1| 0|Fortune|1", " 10| 1| 0|Fortune", 1,
+            1);
+        row("modern rulers", " 10| 1| 0|Fortune|0|0", " 10| 1| 0|Fortune", 0, 0);
+        row("flags with blanks or words", "1|2|3|X|  1 |no", "1|2|3|X", 1, 0);
+        row("three bars leave it empty", " 10| 1| 0|Fortune", "|||", 0, 1);
     }
     void splitFormula() {
         QFETCH(QString, formula);
@@ -45,11 +41,11 @@ private slots:
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("part of spirit") << 2 << 34 << "Part of Spirit";
-        QTest::newRow("midheaven ruler") << 3 << 58 << "Mid Ruler";
-        QTest::newRow("degree, last of the second") << 2 << 59 << "Degree";
-        QTest::newRow("hour lord, last of the third") << 3 << 59 << "Hour Lord";
-        QTest::newRow("the first list ends with the houses") << 1 << 33 << "12th";
+        row("part of spirit", 2, 34, "Part of Spirit");
+        row("midheaven ruler", 3, 58, "Mid Ruler");
+        row("degree, last of the second", 2, 59, "Degree");
+        row("hour lord, last of the third", 3, 59, "Hour Lord");
+        row("the first list ends with the houses", 1, 33, "12th");
     }
     void operandLists() {
         QFETCH(int, list);

