@@ -49,22 +49,7 @@ int main(int argc, char* argv[]) {
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 30;
     using Slot = ui::FormSlot<search::frmSearch>;
 
-    std::vector<double> load;
-    for (int i = 0; i < 30; ++i) {
-        QElapsedTimer t;
-        t.start();
-        Slot::get();
-        load.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        delete Slot::peek();
-    }
-    const auto open = bench::timeOpenings(
-        30,
-        [] {
-            auto& f = Slot::get();
-            f.show();
-            return static_cast<QWidget*>(&f);
-        },
-        [](QWidget* w) { delete w; });
+    const auto [load, open] = bench::timeWindow<Slot>(30);
     std::printf("frmSearch create+load: median %.1f ms (30 runs)\n", bench::median(load));
     std::printf("frmSearch create+load+first paint: median %.1f ms (30 runs)\n",
                 bench::median(open));

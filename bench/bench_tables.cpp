@@ -17,23 +17,7 @@ int main(int argc, char* argv[]) {
     shell::FillVocabulary();
     using Slot = ui::FormSlot<tables::frmTables>;
 
-    // Construction and load alone, then with the first paint.
-    std::vector<double> load;
-    for (int i = 0; i < 30; ++i) {
-        QElapsedTimer t;
-        t.start();
-        Slot::get();
-        load.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        delete Slot::peek();
-    }
-    const auto open = bench::timeOpenings(
-        30,
-        [] {
-            auto& f = Slot::get();
-            f.show();
-            return static_cast<QWidget*>(&f);
-        },
-        [](QWidget* w) { delete w; });
+    const auto [load, open] = bench::timeWindow<Slot>(30);
 
     auto& f = Slot::get();
     f.show();

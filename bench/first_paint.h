@@ -61,4 +61,32 @@ inline std::vector<double> timeOpenings(int runs, const std::function<QWidget*()
     return ms;
 }
 
+// Times a window class the way the main menu opens it: construction + load alone
+// (through its FormSlot), then construction + load + show until the first paint.
+struct OpenTimes {
+    std::vector<double> load;
+    std::vector<double> open;
+};
+
+template <class Slot>
+OpenTimes timeWindow(int runs) {
+    OpenTimes times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        Slot::get();
+        times.load.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        delete Slot::peek();
+    }
+    times.open = timeOpenings(
+        runs,
+        [] {
+            auto& f = Slot::get();
+            f.show();
+            return static_cast<QWidget*>(&f);
+        },
+        [](QWidget* w) { delete w; });
+    return times;
+}
+
 }  // namespace bench
