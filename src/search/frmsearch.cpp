@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcutEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -264,7 +263,6 @@ void frmSearch::buildMenus() {
         connect(pressing[i], &QAction::triggered, this, [this, i] { cmdToolBar[i]->click(); });
     }
     connect(mnuCreateControl, &QAction::triggered, this, &frmSearch::mnuCreateControl_Click);
-    menuBar->installEventFilter(this);  // for its share of Alt+C
 }
 
 void frmSearch::buildPages() {
@@ -985,15 +983,6 @@ bool frmSearch::eventFilter(QObject* watched, QEvent* e) {
         case QEvent::FocusOut:
             if (watched == txtOrbDef[0] || watched == txtOrbDef[1] || watched == txtOrbDef[2])
                 OrbEditing = false;
-            break;
-        case QEvent::Shortcut:
-            // Alt+C belongs to both "&Close" and "&Control Groups"; whichever of
-            // the two is asked, the window closes, as the button says.
-            if ((watched == menuBar || watched == Command3D1) &&
-                static_cast<QShortcutEvent*>(e)->key() == QKeySequence(Qt::ALT | Qt::Key_C)) {
-                Command3D1->click();
-                return true;
-            }
             break;
         default:
             break;

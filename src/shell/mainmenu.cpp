@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/elastic.h"
 #include "ui/form.h"
+#include "ui/keyboard.h"
 #include "ui/twips.h"
 
 namespace shell {
@@ -81,6 +82,7 @@ QFrame* panel3D(QWidget* parent, QFrame::Shadow shadow) {
 const QString& Form1::description(int index) { return kDescriptions.at(static_cast<size_t>(index)); }
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+    ui::installKeyboardRules();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Demo of additional features in Starwright for Windows"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));

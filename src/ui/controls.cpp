@@ -1,6 +1,9 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -153,6 +156,13 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
         QLineEdit::keyPressEvent(e);
         return;
     }
+    if (e->matches(QKeySequence::Paste)) {  // Ctrl+V and Shift+Insert alike
+        if (!isReadOnly()) insertFiltered(QGuiApplication::clipboard()->text());
+        e->accept();
+        return;
+    }
+    // The filter sees typed characters; editing shortcuts (select all, copy, cut,
+    // undo, redo) are no typing and work as in every field.
     int key = 0;
     switch (e->key()) {
         case Qt::Key_Backspace: key = 8; break;
@@ -160,11 +170,7 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Enter: key = 13; break;
         case Qt::Key_Escape: key = 27; break;
         default:
-            if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
-                key = e->key() - Qt::Key_A + 1;  // Ctrl+V arrives as 22, as a typed control character
-            } else if (!e->text().isEmpty()) {
-                key = e->text().at(0).unicode();
-            }
+            if (!(e->modifiers() & Qt::ControlModifier) && !e->text().isEmpty()) key = e->text().at(0).unicode();
     }
     if (key == 0) {  // navigation and editing keys are no characters
         QLineEdit::keyPressEvent(e);
@@ -184,6 +190,48 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     QKeyEvent changed(e->type(), key == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown), e->modifiers(),
                       key == 8 ? QString() : replacement);
     QLineEdit::keyPressEvent(&changed);
+}
+
+void TextBox::insertFiltered(const QString& text) {
+    if (!keyFilter_) {
+        insert(text);
+        return;
+    }
+    for (const QChar c : text) {
+        int key = c.unicode();
+        keyFilter_(key);
+        if (key == 8) {
+            backspace();
+        } else if (key >= 32) {
+            insert(QString(QChar(static_cast<char16_t>(key))));
+        }
+    }
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (keyFilter_) {
+        for (QAction* a : menu->actions()) {
+            if (!a->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+            disconnect(a, &QAction::triggered, nullptr, nullptr);
+            connect(a, &QAction::triggered, this, [this] { insertFiltered(QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->popup(e->globalPos());
+}
+
+void TextBox::dropEvent(QDropEvent* e) {
+    if (!keyFilter_ || isReadOnly()) {
+        QLineEdit::dropEvent(e);
+        return;
+    }
+    deselect();
+    setCursorPosition(cursorPositionAt(e->position().toPoint()));
+    insertFiltered(e->mimeData()->text());
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+    setFocus(Qt::MouseFocusReason);
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {

@@ -150,6 +150,9 @@ public:
     // Selects the whole text whenever the field gains the focus.
     void setSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
 
+    // Inserts text as if typed: each character passes the key filter first.
+    void insertFiltered(const QString& text);
+
 signals:
     void GotFocus();
     void LostFocus();
@@ -158,6 +161,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void runLeaveCheck();

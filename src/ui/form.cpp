@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "ui/keyboard.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -13,6 +14,7 @@ std::function<void()> g_endHook;
 }  // namespace
 
 Form::Form(QWidget* parent) : QDialog(parent) {
+    installKeyboardRules();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);

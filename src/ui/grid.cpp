@@ -117,6 +117,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(false);  // one stop in the tab chain: Tab leaves, arrows move inside
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);

@@ -355,8 +355,14 @@ private slots:
             w->cboHRulers[1]->setListIndex(5);
             if (closedBy == u"button")
                 QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-            else if (closedBy == u"alt+c")
+            else if (closedBy == u"alt+c") {
+                // Alt+C is shared with the "&Control Groups" menu: it reaches the
+                // button in tab order, and Enter presses it.
+                w->cboAPlanet1[0]->setFocus();
                 QTest::keyClick(w, Qt::Key_C, Qt::AltModifier);
+                QVERIFY(w->Command3D1->hasFocus());
+                QTest::keyClick(w->Command3D1, Qt::Key_Return);
+            }
             else
                 w->mnuExit->trigger();
             QTRY_VERIFY(!searchtest::Slot::exists());

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "ui/form.h"
+#include "ui/keyboard.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
 
@@ -26,6 +27,7 @@ ScreenOverride::ScreenOverride(double w, double h) { ui::Screen::overrideSize(w,
 ScreenOverride::~ScreenOverride() { ui::Screen::clearOverride(); }
 
 void setUpHeadless() {
+    ui::installKeyboardRules();
     ui::setPausesDisabled(true);
     ui::setModalRunner([](QDialog& d) {
         d.setWindowModality(Qt::ApplicationModal);

@@ -8,3 +8,4 @@ QObject* makeLayerTest();
 QObject* makeGridTest();
 QObject* makePictureTest();
 QObject* makePointerTest();
+QObject* makeKeyboardTest();

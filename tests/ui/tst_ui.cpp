@@ -124,41 +124,6 @@ private slots:
         tab.close();
     }
 
-    void accessKeyClicksAtOnce() {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* button = new ui::CommandButton(QStringLiteral("&Go"), &window);
-        auto* field = new ui::TextBox(&window);
-        layout->addWidget(field);
-        layout->addWidget(button);
-        QVERIFY(testsupport::showActive(window));
-        field->setFocus();
-        QSignalSpy spy(button, &QPushButton::clicked);
-        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
-        QCOMPARE(spy.count(), 1);  // no waiting for an animated press
-        QVERIFY(button->hasFocus());
-        window.close();
-    }
-
-    void sharedAccessKeyOnlyMovesTheFocus() {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* first = new ui::CommandButton(QStringLiteral("&Cancel"), &window);
-        auto* second = new ui::CommandButton(QStringLiteral("&Close"), &window);
-        layout->addWidget(first);
-        layout->addWidget(second);
-        QVERIFY(testsupport::showActive(window));
-        QSignalSpy firstSpy(first, &QPushButton::clicked);
-        QSignalSpy secondSpy(second, &QPushButton::clicked);
-        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-        QWidget* focused = QApplication::focusWidget();
-        QVERIFY(focused == first || focused == second);
-        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-        QVERIFY(QApplication::focusWidget() != focused);  // on to the other one
-        QCOMPARE(firstSpy.count() + secondSpy.count(), 0);
-        window.close();
-    }
-
     void keyFilterSeesEveryCharacter() {
         ui::TextBox box;
         QList<int> seen;
