@@ -8,6 +8,7 @@
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
 #include "tables/frmtables.h"
+#include "tours/picturetour.h"
 #include "ui/form.h"
 
 namespace app {
@@ -29,6 +30,8 @@ void registerFeatures(shell::Form1& menu) {
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);
+    menu.setFeature(8, &ui::FormSlot<tours::frmReports>::showModal);
+    menu.setFeature(9, &ui::FormSlot<tours::frmEdit>::showModal);
 }
 
 }  // namespace app
