@@ -36,15 +36,16 @@ bool insideStop(const QWidget* w, const QWidget* window) {
     return false;
 }
 
-// Siblings in reading order: rows from top to bottom (a widget whose top is
-// above the middle of the row's first widget joins that row), left to right in a row.
+// Siblings in reading order: rows from top to bottom, left to right in a row.
+// A widget joins the row while its top is above the middle of every widget in
+// the row, so a tall frame beside a column of small controls takes only the first.
 void sortByReading(QList<QWidget*>& items) {
     std::stable_sort(items.begin(), items.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
     QList<QWidget*> out;
     for (qsizetype i = 0; i < items.size();) {
-        const QRect first = items[i]->geometry();
+        int limit = items[i]->geometry().center().y();
         qsizetype j = i + 1;
-        while (j < items.size() && items[j]->y() < first.center().y()) ++j;
+        while (j < items.size() && items[j]->y() < limit) limit = std::min(limit, items[j++]->geometry().center().y());
         QList<QWidget*> row = items.mid(i, j - i);
         std::stable_sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
         out += row;
@@ -54,19 +55,29 @@ void sortByReading(QList<QWidget*>& items) {
 }
 
 // Every shown widget below `w` for which `wanted` holds, in reading order,
-// containers' contents kept together.
+// containers' contents kept together. Only widgets that are wanted or hold
+// wanted ones take part in the order, so a tall label cannot bend the rows.
 template <class Pred>
-void collect(QWidget* w, const Pred& wanted, QList<QWidget*>& out) {
+QList<QWidget*> collect(QWidget* w, const Pred& wanted) {
+    QList<std::pair<QWidget*, QList<QWidget*>>> parts;
     QList<QWidget*> kids;
     for (QObject* o : w->children()) {
         auto* c = qobject_cast<QWidget*>(o);
-        if (c && !c->isWindow() && c->isVisible()) kids.push_back(c);
+        if (!c || c->isWindow() || !c->isVisible()) continue;
+        QList<QWidget*> inside = collect(c, wanted);
+        if (!wanted(c) && inside.isEmpty()) continue;
+        kids.push_back(c);
+        parts.push_back({c, std::move(inside)});
     }
     sortByReading(kids);
+    QList<QWidget*> out;
     for (QWidget* c : kids) {
         if (wanted(c)) out.push_back(c);
-        collect(c, wanted, out);
+        for (const auto& [k, inside] : parts) {
+            if (k == c) out += inside;
+        }
     }
+    return out;
 }
 
 // The option group a button belongs to: its auto-exclusive siblings.
@@ -130,9 +141,8 @@ std::pair<int, int> orderOf(QWidget* w, int tab, const QList<QWidget*>& order) {
 }
 
 QWidget* firstStopIn(QWidget* container) {
-    QList<QWidget*> stops;
-    collect(container, [container](QWidget* c) { return isTabStop(c) && !insideStop(c, container->window()); },
-            stops);
+    const QList<QWidget*> stops =
+        collect(container, [container](QWidget* c) { return isTabStop(c) && !insideStop(c, container->window()); });
     if (stops.isEmpty()) return nullptr;
     if (auto* r = qobject_cast<QRadioButton*>(stops.first())) {
         for (QRadioButton* s : optionGroup(r)) {
@@ -325,8 +335,7 @@ void installKeyboardRules() {
 }
 
 QList<QWidget*> tabStops(QWidget* window) {
-    QList<QWidget*> all;
-    collect(window, [window](QWidget* c) { return isTabStop(c) && !insideStop(c, window); }, all);
+    const QList<QWidget*> all = collect(window, [window](QWidget* c) { return isTabStop(c) && !insideStop(c, window); });
     // An option group is one stop: its selected option (the first while none is).
     QList<QWidget*> stops;
     for (QWidget* w : all) {

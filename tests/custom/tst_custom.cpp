@@ -361,6 +361,22 @@ private slots:
         QVERIFY(Slot::exists());
     }
 
+    // Tab from the tab row goes round every page's controls in reading order
+    // and comes back, whatever the page.
+    void keyboardWalkOnEveryPage() {
+        for (int page = 0; page < w->VSIndexTab1->count(); ++page) {
+            w->VSIndexTab1->setCurrTab(page);
+            w->VSIndexTab1->tabBar()->setFocus();
+            const QList<QWidget*> walk = testsupport::tabWalk();
+            QVERIFY2(!walk.isEmpty(), qPrintable(QStringLiteral("trapped on page %1").arg(page)));
+            QCOMPARE(QSet<QWidget*>(walk.begin(), walk.end()).size(), walk.size());
+            if (page == 0) {  // planets: each row's options with their row, not after all the boxes
+                QVERIFY(walk.indexOf((*w->optMoon)[0]) < walk.indexOf(w->CheckMN[0]) + 3);
+                QVERIFY(walk.indexOf(w->PFReverseBox) < walk.indexOf(w->CheckChiron[0]));
+            }
+        }
+    }
+
     void displayBoxRulesItsOptions_data() {
         QTest::addColumn<int>("point");
         QTest::addColumn<bool>("choiceStays");

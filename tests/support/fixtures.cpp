@@ -36,6 +36,17 @@ void setUpHeadless() {
     ui::setEndProgramHook([] { ++g_endCalls; });
 }
 
+QList<QWidget*> tabWalk(int limit) {
+    QWidget* start = QApplication::focusWidget();
+    QList<QWidget*> visited;
+    for (int i = 0; start && i < limit; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+        if (visited.last() == start) return visited;
+    }
+    return {};
+}
+
 int endProgramCalls() { return g_endCalls; }
 
 QList<QWidget*> visibleWindows() {

@@ -59,4 +59,9 @@ QList<QWidget*> visibleWindows();
 // Shows a window and waits until it is exposed and active, so focus moves work.
 bool showActive(QWidget& w);
 
+// Presses Tab from the focused control until the focus comes back to it (at
+// most `limit` presses) and returns the controls visited on the way, the start
+// last; empty when the focus never came back (a trap).
+QList<QWidget*> tabWalk(int limit = 400);
+
 }  // namespace testsupport

@@ -53,6 +53,18 @@ private slots:
         QCOMPARE(testsupport::visibleWindows().size(), 0);
     }
 
+    // Tab never stays in a grid, and the page comes before the window's Close.
+    void keyboardWalkOnEveryPage() {
+        for (int page = 0; page < w->VSIndexTab1->count(); ++page) {
+            w->VSIndexTab1->setCurrTab(page);
+            w->VSIndexTab1->tabBar()->setFocus();
+            const QList<QWidget*> walk = testsupport::tabWalk();
+            QVERIFY2(walk.size() >= 2, qPrintable(QStringLiteral("trapped on page %1").arg(page)));
+            QCOMPARE(walk.at(walk.size() - 2), w->Command3D1);
+            if (ui::Grid* g = w->reportGrid(page)) QCOMPARE(walk.count(g), 1);
+        }
+    }
+
     void opensOnTheSunrisePageWithTheSampleInputs() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Tables"));
         QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
