@@ -15,7 +15,8 @@ namespace app {
 
 void describeProgram() {
     QApplication::setApplicationName(QStringLiteral("Starwright Demo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Starwright Demo"));
+    // No display name: Qt would append it to every title the window system shows,
+    // and the captions must read exactly as written.
     QApplication::setApplicationVersion(QStringLiteral(PWDEMO_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
     QApplication::setDesktopFileName(QStringLiteral("pwdemo"));
