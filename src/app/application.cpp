@@ -7,6 +7,7 @@
 #include "custom/frmcustom.h"
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
+#include "shell/screen.h"
 #include "tables/frmtables.h"
 #include "tours/picturetour.h"
 #include "ui/form.h"
@@ -20,7 +21,7 @@ void describeProgram() {
     QApplication::setApplicationVersion(QStringLiteral(PWDEMO_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
     QApplication::setDesktopFileName(QStringLiteral("pwdemo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));
+    QApplication::setWindowIcon(shell::ProgramIcon());
     // The windows are laid out in twips for an 8 point dialog font.
     QFont font = QApplication::font();
     font.setPointSize(8);

@@ -85,7 +85,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     ui::installKeyboardRules();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Demo of additional features in Starwright for Windows"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pwdemo.svg")));
+    setWindowIcon(ProgramIcon());
+    ui::keepDesignedTabOrder(this);  // the buttons' order is not their reading order
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     pal.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
@@ -107,7 +108,7 @@ void Form1::buildButtons() {
         const Feature& f = kFeatures[static_cast<size_t>(i)];
         auto* b = new ui::PictureButton(QString::fromLatin1(f.caption), picMain);
         b->setObjectName(QStringLiteral("cmdAction%1").arg(i));
-        b->setIcon(QIcon(QStringLiteral(":/buttons/%1.svg").arg(QLatin1String(f.picture))));
+        b->setIcon(ButtonPicture(QLatin1String(f.picture)));
         b->setIconSize(QSize(36, 36));
         ui::setGeometryTwips(b, f.left, f.top, 1200, 972);
         // A feature whose window is not built yet stays disabled; its description

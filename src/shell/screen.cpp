@@ -1,5 +1,8 @@
 #include "shell/screen.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 #include <cmath>
 
 #include "ui/msgbox.h"
@@ -20,6 +23,31 @@ void CenterForm(QWidget& window) {
 void ShowPictureNotice() {
     ui::msgBox(QStringLiteral("This is only a picture.  Click on the 'Close' button up above to close this window."),
                ui::Icon::None, DemoTitle);
+}
+
+namespace {
+// Read as PNG without asking every image plugin first: probing loads them all,
+// which costs the main menu more start-up time than its pictures themselves.
+void addPng(QIcon& icon, const QString& path, qreal ratio = 1.0) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pm = QPixmap::fromImage(reader.read());
+    pm.setDevicePixelRatio(ratio);
+    icon.addPixmap(pm);
+}
+}  // namespace
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48}) addPng(icon, QStringLiteral(":/icons/pwdemo-%1.png").arg(size));
+    return icon;
+}
+
+QIcon ButtonPicture(const QString& name) {
+    QIcon icon;
+    addPng(icon, QStringLiteral(":/buttons/%1.png").arg(name));
+    addPng(icon, QStringLiteral(":/buttons/%1@2x.png").arg(name), 2.0);
+    return icon;
 }
 
 }  // namespace shell

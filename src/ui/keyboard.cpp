@@ -334,8 +334,18 @@ void installKeyboardRules() {
     QCoreApplication::instance()->installEventFilter(rules);
 }
 
+void keepDesignedTabOrder(QWidget* window) { window->setProperty("pwdemoDesignedTabOrder", true); }
+
 QList<QWidget*> tabStops(QWidget* window) {
-    const QList<QWidget*> all = collect(window, [window](QWidget* c) { return isTabStop(c) && !insideStop(c, window); });
+    const auto isStop = [window](QWidget* c) { return isTabStop(c) && !insideStop(c, window); };
+    QList<QWidget*> all;
+    if (window->property("pwdemoDesignedTabOrder").toBool()) {
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (isStop(w)) all.push_back(w);
+        }
+    } else {
+        all = collect(window, isStop);
+    }
     // An option group is one stop: its selected option (the first while none is).
     QList<QWidget*> stops;
     for (QWidget* w : all) {

@@ -26,4 +26,8 @@ void installKeyboardRules();
 // The tab stops of a window in the order Tab visits them.
 QList<QWidget*> tabStops(QWidget* window);
 
+// A window whose tab order is part of its design (set with QWidget::setTabOrder)
+// keeps it instead of the reading order.
+void keepDesignedTabOrder(QWidget* window);
+
 }  // namespace ui

@@ -176,14 +176,23 @@ private slots:
             QVERIFY(std::abs(centre - ui::width(menu.vseLogo) / 2) <= 1.0);
         }
         // Tab order as designed: Files, Options, Customizing, PC Atlas, More Data, Tables, Exit, ...
-        QList<QWidget*> order;
-        QWidget* w = menu.cmdAction[0];
-        for (int i = 0; i < 11; ++i, w = w->nextInFocusChain()) order << w;
+        for (auto* b : menu.cmdAction) b->setEnabled(true);
+        QVERIFY(testsupport::showActive(menu));
+        menu.cmdAction[9]->setFocus();
+        const QList<QWidget*> order = testsupport::tabWalk();
         const QList<QWidget*> expected{menu.cmdAction[0], menu.cmdAction[1], menu.cmdAction[3],
                                        menu.cmdAction[2], menu.cmdAction[4], menu.cmdAction[5],
                                        menu.cmdExit,      menu.cmdAction[6], menu.cmdAction[7],
                                        menu.cmdAction[8], menu.cmdAction[9]};
         QCOMPARE(order, expected);
+        // Every button shows a picture rendered for 1x and for 2x screens.
+        for (auto* b : menu.cmdAction) {
+            for (qreal ratio : {1.0, 2.0}) {
+                const QPixmap pm = b->icon().pixmap(b->iconSize(), ratio);
+                QVERIFY2(!pm.isNull() && pm.devicePixelRatio() == ratio, qPrintable(b->text()));
+            }
+        }
+        menu.close();
     }
 
     void statusLineFollowsThePointer() {
