@@ -8,6 +8,7 @@
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
 #include "shell/screen.h"
+#include "synastry/frmsynastry.h"
 #include "tables/frmtables.h"
 #include "tours/picturetour.h"
 #include "ui/form.h"
@@ -32,6 +33,7 @@ void registerFeatures(shell::Form1& menu) {
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);
+    menu.setFeature(7, &ui::FormSlot<synastry::frmSynastry>::showModal);
     menu.setFeature(8, &ui::FormSlot<tours::frmReports>::showModal);
     menu.setFeature(9, &ui::FormSlot<tours::frmEdit>::showModal);
 }

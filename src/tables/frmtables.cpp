@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 #include <cmath>
-#include <span>
 
+#include "shell/reportgrid.h"
 #include "shell/screen.h"
 #include "tables/report_rows.h"
 #include "ui/controls.h"
@@ -33,35 +33,6 @@ const QString kHint = QStringLiteral("To view the report use the scroll bar.");
 
 QString utf8(const char* s) { return QString::fromUtf8(s); }
 
-template <size_t N>
-QString joinCells(const std::array<const char*, N>& cells) {
-    QString row;
-    for (size_t i = 0; i < N; ++i) {
-        if (i) row += u'\t';
-        row += utf8(cells[i]);
-    }
-    return row;
-}
-
-// Column widths in twips.
-void setColumns(ui::Grid& g, std::initializer_list<double> widths) {
-    g.setCols(static_cast<int>(widths.size()));
-    int c = 0;
-    for (double w : widths) g.setColWidth(c++, w);
-}
-
-// The header row, written cell by cell on row 0.
-void writeHeader(ui::Grid& g, std::initializer_list<const char*> header) {
-    int c = 0;
-    for (const char* h : header) g.setTextMatrix(0, c++, QString::fromLatin1(h));
-}
-
-// Appends the rows as tab-separated texts; the header then becomes the fixed row.
-void appendRows(ui::Grid& g, std::span<const Cells3> rows) {
-    for (const Cells3& cells : rows) g.AddItem(joinCells(cells));
-    g.setFixedRows(1);
-}
-
 struct InfoBlock {
     std::array<const char*, 7> lines;
     std::array<const char*, 3> zodiac;
@@ -82,14 +53,6 @@ const InfoBlock kVandellAspects{{"T.R. Vandell", "Wednesday July 09, 1947 8:09:0
 ui::Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
     auto* lbl = new ui::Label(text, parent);
     ui::setGeometryTwips(lbl, l, t, w, h);
-    return lbl;
-}
-
-// A label as wide as its text, so centring and placing by width mean what they say.
-ui::Label* fittedLabel(const QString& text, QWidget* parent, double l, double t) {
-    auto* lbl = new ui::Label(text, parent);
-    ui::setGeometryTwips(lbl, l, t, ui::textWidthTwips(lbl->font(), text) + 45,
-                         ui::textHeightTwips(lbl->font()) + 30);
     return lbl;
 }
 
@@ -335,13 +298,7 @@ void frmTables::buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    title = fittedLabel(titleText, page, 0, 120);
-    QFont bold = title->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    title->setFont(bold);
-    ui::setWidth(title, ui::textWidthTwips(bold, titleText) + 45);
-    ui::setHeight(title, ui::textHeightTwips(bold) + 30);
+    title = shell::reportTitle(titleText, page, 120);
     // Designed in the middle of the page; tabs 2 and 3 keep this position.
     ui::setLeft(title, std::floor((pageWidth_ - ui::width(title)) / 2));
 
@@ -349,7 +306,7 @@ void frmTables::buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid
     ui::setGeometryTwips(grid, 0, kGridTop, 4000, 3000);
 
     const size_t i = static_cast<size_t>(tab + 1);
-    auto* hint = fittedLabel(kHint, page, 0, 0);
+    auto* hint = shell::fittedLabel(kHint, page, 0, 0);
     hint->setObjectName(QStringLiteral("Label9_%1").arg(i));
     QPalette pal = hint->palette();
     pal.setColor(QPalette::WindowText, Qt::blue);
@@ -415,23 +372,6 @@ void frmTables::ShowSunriseTime() {
 
 // ------------------------------------------------------------------ report layout
 
-void frmTables::layOutGrid(ui::Grid& grid, double width, double heightFraction, double containerWidth,
-                           bool exactHalving) {
-    ui::setWidth(&grid, width);
-    ui::setHeight(&grid, heightFraction * (ui::height(VSIndexTab1) - ui::top(&grid)));
-    ui::setLeft(&grid, exactHalving ? (containerWidth - width) / 2 : shell::centredOffset(containerWidth, width, 2));
-}
-
-void frmTables::centreTitle(ui::Label& title, double containerWidth) {
-    ui::setLeft(&title, shell::centredOffset(containerWidth, ui::width(&title), 2));
-}
-
-void frmTables::placeSortButton(ui::CommandButton& button, const ui::Grid& grid) {
-    ui::setTop(&button, ui::top(&grid) + ui::height(&grid));
-    ui::setLeft(&button, ui::left(&grid));
-    ui::setWidth(&button, ui::width(&grid));
-}
-
 void frmTables::placeHint(int tab, const ui::Grid& grid) {
     const size_t i = static_cast<size_t>(tab + 1);
     QLabel* arrow = imgDownArrow[i];
@@ -441,23 +381,23 @@ void frmTables::placeHint(int tab, const ui::Grid& grid) {
 
 void frmTables::FillMidpointAspects() {
     ui::Grid& g = *grdMPAsp;
-    layOutGrid(g, 5985, 0.7, ui::width(VSIndexTab1), true);
-    setColumns(g, {1800, 1335, 2500});
-    writeHeader(g, {"Planet & Position", "Aspect", "Midpoint & Position"});
+    shell::layOutGrid(g, 5985, 0.7, ui::height(VSIndexTab1), ui::width(VSIndexTab1), true);
+    shell::setColumns(g, {1800, 1335, 2500});
+    shell::writeHeader(g, {"Planet & Position", "Aspect", "Midpoint & Position"});
     int row = 1;
     for (const Cells3& cells : midpointAspectRows()) {
         for (int c = 0; c < 3; ++c) g.setTextMatrix(row, c, utf8(cells[static_cast<size_t>(c)]));
         ++row;
     }
-    placeSortButton(*cmdSortMP, g);
+    shell::placeUnderGrid(*cmdSortMP, g);
     placeHint(2, g);
 }
 
 void frmTables::FillMidpoints() {
     ui::Grid& g = *grdMP;
-    layOutGrid(g, 4675, 0.8, ui::width(VSIndexTab1), false);
-    centreTitle(*Label2, ui::width(VSIndexTab1));
-    setColumns(g, {2000, 2340});
+    shell::layOutGrid(g, 4675, 0.8, ui::height(VSIndexTab1), ui::width(VSIndexTab1));
+    shell::centreAcross(*Label2, ui::width(VSIndexTab1));
+    shell::setColumns(g, {2000, 2340});
     g.setRows(106);
     g.setFixedRows(1);
     g.setRow(0);
@@ -477,57 +417,57 @@ void frmTables::FillMidpoints() {
 
 void frmTables::FillAngles() {
     ui::Grid& g = *grdAngles;
-    layOutGrid(g, 4400, 0.8, ui::width(vseAngles), false);
-    centreTitle(*Label3, ui::width(vseAngles));
+    shell::layOutGrid(g, 4400, 0.8, ui::height(VSIndexTab1), ui::width(vseAngles));
+    shell::centreAcross(*Label3, ui::width(vseAngles));
     g.setFixedRows(0);
     g.setRows(1);
-    setColumns(g, {2050, 1000, 1000});
+    shell::setColumns(g, {2050, 1000, 1000});
     g.setColAlignment(1, ui::Grid::Align::LeftCenter);
     g.setColAlignment(2, ui::Grid::Align::LeftCenter);
-    writeHeader(g, {"ASPECTS ", " ANGLES ", " ORBS "});
-    appendRows(g, angleRows());
+    shell::writeHeader(g, {"ASPECTS ", " ANGLES ", " ORBS "});
+    shell::appendRows(g, angleRows());
     placeHint(4, g);
 }
 
 void frmTables::FillChartAnalysis() {
     ui::Grid& g = *grdAnal;
-    layOutGrid(g, 8850, 0.8, ui::width(VSIndexTab1), false);
+    shell::layOutGrid(g, 8850, 0.8, ui::height(VSIndexTab1), ui::width(VSIndexTab1));
     g.setFixedRows(0);
     g.setFixedCols(0);
     g.setRows(1);
-    setColumns(g, {3100, 2800, 2600});
-    writeHeader(g, {"PLANET ", "POSITION  (HOUSE) ", "DIGNITIES "});
-    appendRows(g, chartAnalysisRows());
+    shell::setColumns(g, {3100, 2800, 2600});
+    shell::writeHeader(g, {"PLANET ", "POSITION  (HOUSE) ", "DIGNITIES "});
+    shell::appendRows(g, chartAnalysisRows());
     placeHint(3, g);
 }
 
 void frmTables::FillArabicParts() {
     ui::Grid& g = *grdArabic;
-    layOutGrid(g, 5400, 0.7, ui::width(vseArabic), false);
+    shell::layOutGrid(g, 5400, 0.7, ui::height(VSIndexTab1), ui::width(vseArabic));
     g.show();
-    centreTitle(*Label13, ui::width(vseArabic));
-    placeSortButton(*cmdSortArabic, g);
+    shell::centreAcross(*Label13, ui::width(vseArabic));
+    shell::placeUnderGrid(*cmdSortArabic, g);
     g.setRows(1);
-    setColumns(g, {3000, 1250, 800});
+    shell::setColumns(g, {3000, 1250, 800});
     g.setColAlignment(1, ui::Grid::Align::LeftTop);
     g.setColAlignment(2, ui::Grid::Align::LeftBottom);
-    writeHeader(g, {"Arabic Part ", "Location ", "House "});
-    appendRows(g, arabicPartRows());
+    shell::writeHeader(g, {"Arabic Part ", "Location ", "House "});
+    shell::appendRows(g, arabicPartRows());
     placeHint(5, g);
 }
 
 void frmTables::FillArabicAspects() {
     ui::Grid& g = *grdArabicAspect;
-    layOutGrid(g, 8150, 0.7, ui::width(vseArabAspects), false);
+    shell::layOutGrid(g, 8150, 0.7, ui::height(VSIndexTab1), ui::width(vseArabAspects));
     g.show();
-    centreTitle(*Label14, ui::width(vseArabAspects));
-    placeSortButton(*cmdSortArabicAspects, g);
+    shell::centreAcross(*Label14, ui::width(vseArabAspects));
+    shell::placeUnderGrid(*cmdSortArabicAspects, g);
     g.setRows(1);
-    setColumns(g, {3000, 800, 4000});
+    shell::setColumns(g, {3000, 800, 4000});
     g.setColAlignment(1, ui::Grid::Align::LeftTop);
     g.setColAlignment(2, ui::Grid::Align::LeftTop);
-    writeHeader(g, {"Planet & Position", "Aspect ", "Arabic Part & Location "});
-    appendRows(g, arabicAspectRows());
+    shell::writeHeader(g, {"Planet & Position", "Aspect ", "Arabic Part & Location "});
+    shell::appendRows(g, arabicAspectRows());
     placeHint(6, g);
 }
 

@@ -112,10 +112,6 @@ private:
     void FillArabicParts();
     void FillArabicAspects();
 
-    // Width, height and left edge of a report grid; the grid's top stays as designed.
-    void layOutGrid(ui::Grid& grid, double width, double heightFraction, double containerWidth, bool exactHalving);
-    void centreTitle(ui::Label& title, double containerWidth);
-    void placeSortButton(ui::CommandButton& button, const ui::Grid& grid);
     void placeHint(int tab, const ui::Grid& grid);
 
     void VSIndexTab1_Click();
