@@ -189,7 +189,7 @@ void frmPCAtlas::buildAtlasPage() {
 }
 
 void frmPCAtlas::buildNatalPage() {
-    imgNatal = new ui::Picture(QStringLiteral(":/tours/natal.svg"), vseNatal);
+    imgNatal = new ui::Picture(QStringLiteral(":/tours/atlas_natal.svg"), vseNatal);
     imgNatal->setObjectName(QStringLiteral("imgNatal"));
     imgNatal->setAccessibleName(QStringLiteral(
         "The Natal Information Screen with the birth data and the atlas result entered"));
