@@ -10,6 +10,7 @@
 #include "shell/screen.h"
 #include "synastry/frmsynastry.h"
 #include "tables/frmtables.h"
+#include "tours/frmpcatlas.h"
 #include "tours/picturetour.h"
 #include "ui/form.h"
 
@@ -30,6 +31,7 @@ void describeProgram() {
 }
 
 void registerFeatures(shell::Form1& menu) {
+    menu.setFeature(2, &ui::FormSlot<tours::frmPCAtlas>::showModal);
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);

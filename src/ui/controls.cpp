@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "ui/accessible.h"
+
 namespace ui {
 
 namespace {
@@ -29,12 +31,14 @@ bool clickOnAccessKey(QAbstractButton* button, QEvent* e) {
 // ---------------------------------------------------------------- buttons
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    useAccessibleControls();
     setAutoDefault(false);
 }
 
 bool CommandButton::event(QEvent* e) { return clickOnAccessKey(this, e) || QPushButton::event(e); }
 
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QToolButton(parent) {
+    useAccessibleControls();
     setText(caption);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAutoRaise(false);
@@ -48,6 +52,7 @@ bool PictureButton::event(QEvent* e) {
 }
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    useAccessibleControls();
     // Any change not made by setValue() is the user's (mouse, keyboard or assistive
     // technology), and each is one Click.
     connect(this, &QCheckBox::stateChanged, this, [this] {
@@ -65,6 +70,7 @@ void CheckBox::setValue(Qt::CheckState state) {
 bool CheckBox::event(QEvent* e) { return clickOnAccessKey(this, e) || QCheckBox::event(e); }
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    useAccessibleControls();
     connect(this, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !fromCode_) {
             toggledByThisClick_ = true;
@@ -144,7 +150,7 @@ void ComboBox::setListIndex(int index) {
 
 // ---------------------------------------------------------------- text box
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { useAccessibleControls(); }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
     const bool withAlt = e->modifiers() & (Qt::AltModifier | Qt::MetaModifier);

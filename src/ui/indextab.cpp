@@ -5,14 +5,17 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "ui/accessible.h"
 #include "ui/elastic.h"
 #include "ui/twips.h"
 
 namespace ui {
 
 class IndexTab::Bar : public QTabBar {
+    Q_OBJECT  // its own class name, by which assistive technology gets the layer's tab interface
 public:
     explicit Bar(IndexTab* owner) : QTabBar(owner), owner_(owner) {
+        useAccessibleControls();
         setDrawBase(true);
         setExpanding(false);
         setUsesScrollButtons(false);
@@ -121,3 +124,5 @@ void IndexTab::Refresh() {
 }
 
 }  // namespace ui
+
+#include "indextab.moc"

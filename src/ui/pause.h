@@ -1,11 +1,23 @@
 #pragma once
 
 // Visible pauses: a replay or preview waits between its steps by wall-clock time.
-// The window repaints meanwhile and user input is held back, not handled.
+// The window repaints meanwhile and input is held back, not handled: mouse and
+// keys, assistive technology's actions and close requests all wait until the
+// replay is over. Only the windows that existed when a pause began are held; a
+// window opened during it (a message box) takes input and closes as usual.
+
+#include <functional>
+
+class QWidget;
 
 namespace ui {
 
 void pause(int milliseconds);
+
+// Input that does not come through the window system's queue (a press, toggle,
+// text or tab chosen through assistive technology): runs at once, or, while a
+// pause holds the target's window, after the pause, in the order it came.
+void deliverInput(QWidget* target, std::function<void()> action);
 
 // Tests run every pause as zero.
 void setPausesDisabled(bool disabled);

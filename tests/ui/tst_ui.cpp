@@ -1,7 +1,9 @@
 // Event rules of the platform layer's controls, and the layer's services.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -272,6 +274,83 @@ private slots:
         QVERIFY(openAfterFirstStep);
         QVERIFY(openAfterSecondStep);
         QTRY_VERIFY(!window.isVisible());  // and closes once the replay is over
+    }
+
+    void assistiveActionsWaitForThePause_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("press") << "press" << "pressed";
+        QTest::newRow("toggle") << "toggle" << "toggled";
+        QTest::newRow("set text") << "text" << "text Seattle";
+        QTest::newRow("select a tab") << "tab" << "tab 1";
+    }
+    void assistiveActionsWaitForThePause() {
+        QFETCH(QString, action);
+        QFETCH(QString, effect);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* button = new ui::CommandButton(QStringLiteral("&Sort"), &window);
+        auto* check = new ui::CheckBox(QStringLiteral("&Hospitals"), &window);
+        auto* field = new ui::TextBox(&window);
+        auto* tab = new ui::IndexTab(&window);
+        tab->setCaptions(QStringLiteral("&One|&Two"));
+        for (QWidget* w : {static_cast<QWidget*>(button), static_cast<QWidget*>(check), static_cast<QWidget*>(field),
+                           static_cast<QWidget*>(tab)})
+            layout->addWidget(w);
+        window.show();
+        QStringList seen;
+        connect(button, &QPushButton::clicked, &window, [&] { seen << QStringLiteral("pressed"); });
+        connect(check, &ui::CheckBox::Click, &window, [&] { seen << QStringLiteral("toggled"); });
+        connect(field, &QLineEdit::textChanged, &window, [&](const QString& t) { seen << "text " + t; });
+        connect(tab, &ui::IndexTab::Click, &window, [&] { seen << QStringLiteral("tab %1").arg(tab->CurrTab()); });
+        const auto act = [&] {
+            using A = QAccessibleActionInterface;
+            if (action == u"press")
+                QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(A::pressAction());
+            else if (action == u"toggle")
+                QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(A::toggleAction());
+            else if (action == u"text")
+                QAccessible::queryAccessibleInterface(field)->setText(QAccessible::Value, QStringLiteral("Seattle"));
+            else
+                QAccessible::queryAccessibleInterface(tab->tabBar())->child(1)->actionInterface()->doAction(A::pressAction());
+        };
+
+        bool acted = false;
+        ui::setPausesDisabled(false);
+        QTimer::singleShot(5, &window, [&] { act(), acted = true; });
+        ui::pause(40);
+        const QStringList duringPause = seen;
+        ui::setPausesDisabled(true);
+        QVERIFY(acted);
+        QCOMPARE(duringPause, QStringList());
+        QTRY_COMPARE(seen, QStringList({effect}));  // arrives once the replay is over
+        act();                                       // and at once when no pause runs
+        QCOMPARE(seen.size(), action == u"press" || action == u"toggle" ? 2 : 1);
+    }
+
+    void boxOpenedDuringAPauseCloses() {
+        QWidget window;
+        window.show();
+        QStringList order;
+        bool stuck = false;
+        QTimer::singleShot(5, &window, [&] {
+            QTimer::singleShot(5, &window, [&] {  // the user presses OK
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                box->button(QMessageBox::Ok)->click();
+                stuck = box->isVisible();
+                if (stuck) box->hide();  // it would wait for the pause, the pause for it
+            });
+            ui::msgBox(QStringLiteral("Sorted"), ui::Icon::Information);
+            order << QStringLiteral("box closed");
+        });
+        ui::setPausesDisabled(false);
+        ui::pause(40);
+        ui::setPausesDisabled(true);
+        order << QStringLiteral("pause over");
+        QVERIFY(!stuck);
+        QCOMPARE(order, QStringList({"box closed", "pause over"}));
+        window.close();
     }
 
     void numberPictures_data() {
