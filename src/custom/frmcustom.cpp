@@ -14,10 +14,12 @@
 
 #include "custom/arabicparts.h"
 #include "custom/custom_data.h"
+#include "custom/glyphs.h"
 #include "custom/pointvalues.h"
 #include "shell/orbs.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
+#include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
 #include "ui/indextab.h"
@@ -242,6 +244,11 @@ void frmCustom::buildPlanetsPage() {
                                                  "East Point glyph",
                                                  "Black Moon Lilith glyph"};
 
+    QFont letterFont(QStringLiteral("Serif"));
+    letterFont.setStyleHint(QFont::Serif);
+    letterFont.setBold(true);
+    letterFont.setPixelSize(18);
+
     size_t box = 0;
     for (size_t row = 0; row < points.size(); ++row) {
         const Point& pt = points[row];
@@ -261,11 +268,10 @@ void frmCustom::buildPlanetsPage() {
         // The nodes have a box for each node; East Point's box is a little lower.
         const int boxes = row == 2 ? 2 : 1;
         for (int b = 0; b < boxes; ++b, ++box) {
-            auto* g = named(new QFrame(p), QStringLiteral("picGlyph%1").arg(box));
+            auto* g = named(new ui::Canvas(p), QStringLiteral("picGlyph%1").arg(box));
             g->setFrameShape(QFrame::StyledPanel);
             g->setFrameShadow(QFrame::Sunken);
-            g->setBackgroundRole(QPalette::Base);
-            g->setAutoFillBackground(true);
+            g->setFont(letterFont);
             g->setAccessibleName(QString::fromLatin1(glyphNames[box]));
             const double w = box == 12 ? 420 : kGlyphSize;
             const double h = box == 11 ? 380 : kGlyphSize;
@@ -701,6 +707,41 @@ void frmCustom::Form_Load() {
     FillAsteroids();
     lblAsteroids->setText(asteroidsDescription());
     OrbHintPending = true;
+    // The glyphs depend on the boxes' design sizes only, so they are drawn once here;
+    // every paint of a box replays its drawing, whatever the window's size.
+    Form_Paint();
+}
+
+void frmCustom::Form_Paint() {
+    const double Pi = 3.14159265358979;
+    const auto DegToRad = static_cast<float>(Pi / 180);
+    // Whole-number division of whole numbers, each side rounded first.
+    const auto half = [](double v) { return static_cast<int>(std::nearbyint(v)) / 2; };
+    const auto letter = [&](size_t box, const QString& text, ui::Canvas& measuredIn) {
+        ui::Canvas& g = *picGlyph[box];
+        g.Cls();
+        g.setCurrentX(half(ui::width(&g)) - half(measuredIn.TextWidth(text)));
+        g.setCurrentY(half(ui::height(&g)) - half(measuredIn.TextHeight(text)));
+        g.Print(text);
+    };
+
+    int C = half(ui::width(picGlyph[0]));
+    int R = static_cast<int>(std::nearbyint(ui::width(picGlyph[0]))) / 8;
+    letter(0, QStringLiteral("A"), *picGlyph[0]);
+    letter(1, QStringLiteral("M"), *picGlyph[1]);
+    using Routine = void (*)(ui::Canvas&, int, int, int, float);
+    const std::array<Routine, 8> routines{DrawNorthNode, DrawSouthNode, DrawFortune, DrawChiron,
+                                          DrawCeres,     DrawPallas,    DrawJuno,    DrawVesta};
+    for (size_t i = 0; i < routines.size(); ++i) {
+        picGlyph[i + 2]->Cls();
+        routines[i](*picGlyph[i + 2], C, C, R, DegToRad);
+    }
+    letter(10, QStringLiteral("V"), *picGlyph[0]);
+    letter(11, QStringLiteral("E"), *picGlyph[1]);
+    C = half(ui::width(picGlyph[12]));
+    R = static_cast<int>(std::nearbyint(ui::width(picGlyph[12]))) / 8;
+    picGlyph[12]->Cls();
+    DrawBlackMoon(*picGlyph[12], C, C, R);
 }
 
 void frmCustom::SetSpecialPoints() {

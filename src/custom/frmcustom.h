@@ -16,6 +16,7 @@ class QGroupBox;
 class QTimer;
 
 namespace ui {
+class Canvas;
 class CheckBox;
 class ComboBox;
 class CommandButton;
@@ -67,7 +68,7 @@ public:
     ui::Label* Label10;
     CheckPair CheckAsc{}, CheckMC{}, CheckMN{}, CheckPF{}, CheckChiron{}, CheckCeres{},
         CheckPallas{}, CheckJuno{}, CheckVesta{}, CheckVertex{}, CheckEastPoint{}, CheckBlackMoon{};
-    std::array<QFrame*, 13> picGlyph{};  // the glyphs are drawn on these boxes
+    std::array<ui::Canvas*, 13> picGlyph{};  // the glyphs are drawn on these boxes
     ui::OptionArray* optMoon;
     ui::OptionArray* optBlackMoon;
     ui::CheckBox* PFReverseBox;
@@ -140,6 +141,9 @@ public:
 
     // Handlers that tests drive directly (the timer's tick) or through controls.
     void Timer1_Timer();
+    // Draws the letters and glyphs of the planets page into their boxes' display
+    // lists; the boxes repaint from those lists on their own.
+    void Form_Paint();
     void ShowArabicPart(int slot);
     void ShowModernRulers();
     void ShowTraditionalRulers();

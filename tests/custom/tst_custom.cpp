@@ -1,6 +1,7 @@
 // The customizing window: orb lists and fields, the orb hint, the arrow, rulers,
-// asteroids, the special-point boxes, Arabic parts and every button's answer.
+// asteroids, the special-point boxes, Arabic parts, the glyphs and every button's answer.
 
+#include <QImage>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
 #include "tests.h"
+#include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
 #include "ui/indextab.h"
@@ -511,6 +513,60 @@ private slots:
         QVERIFY(std::abs(w->OrbL[0]->geometry().center().x() - lights) < 4);
         QCOMPARE(w->OrbL[20]->y(), w->lblAspect[20]->y());
         QVERIFY(w->cmdAction[2]->geometry().right() < w->vseAspects->width());
+    }
+
+    // Boxes 2 to 9 are sized from box 0 (425 wide: C 212, R 53), the black moon from
+    // its own box (420 wide: C 210, R 52); Fortune and the black moon use R 42 a while.
+    void drawsInBoxUnits_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QPointF>("from");  // centre or line start
+        QTest::addColumn<QPointF>("to");    // line end; for a circle, the radius in x
+        row("north node horseshoe", 2, 0, QPointF(212, 159), QPointF(79.5, 0));
+        row("fortune circle", 4, 0, QPointF(212, 212), QPointF(126, 0));
+        row("chiron stem with R back at 53", 5, 1, QPointF(180.2, 265), QPointF(180.2, 53));
+        row("black moon disc", 12, 0, QPointF(231, 159.6), QPointF(84, 0));
+        row("black moon bite", 12, 1, QPointF(302.4, 155.4), QPointF(71.4, 0));
+        row("black moon stem with R 52", 12, 2, QPointF(210, 251.6), QPointF(210, 345.2));
+    }
+    void drawsInBoxUnits() {
+        QFETCH(int, box);
+        QFETCH(int, op);
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        const auto& o = w->picGlyph[size_t(box)]->displayList().at(size_t(op));
+        QCOMPARE(o.p1, from);
+        const bool line = o.kind == ui::Canvas::Op::Kind::Line;
+        QCOMPARE(line ? o.p2 : QPointF(o.radius, 0), to);
+    }
+
+    void glyphsLookRight_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QPointF>("ink");  // box units
+        QTest::addColumn<QPointF>("blank");
+        row("north node opens at the bottom", 2, QPointF(212, 79.5), QPointF(212, 238.5));
+        row("black moon crescent opens to the right", 12, QPointF(157, 159.6), QPointF(290, 159.6));
+    }
+    void glyphsLookRight() {
+        QFETCH(int, box);
+        QFETCH(QPointF, ink);
+        QFETCH(QPointF, blank);
+        ui::Canvas* g = w->picGlyph[size_t(box)];
+        g->resize(170, 170);  // large enough to probe a one-pixel line reliably
+        const size_t recorded = g->displayList().size();
+        const QImage image = g->grab().toImage();
+        QCOMPARE(g->grab().toImage(), image);         // a repaint draws the same
+        QCOMPARE(g->displayList().size(), recorded);  // and records nothing
+        // The darkest pixel around a point: a thin antialiased line may fall between two.
+        const auto darkest = [&](QPointF at) {
+            const QPoint p = g->mapFromDesign(at).toPoint();
+            int least = 255;
+            for (int d = 0; d < 9; ++d)
+                least = std::min(least, qGray(image.pixel(p + QPoint(d % 3 - 1, d / 3 - 1))));
+            return least;
+        };
+        QVERIFY(darkest(ink) < 128);
+        QVERIFY(darkest(blank) > 224);
     }
 };
 

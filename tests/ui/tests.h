@@ -5,6 +5,7 @@
 // The platform layer's test classes, run one after another by main.cpp.
 QObject* makeControlsTest();
 QObject* makeLayerTest();
+QObject* makeCanvasTest();
 QObject* makeGridTest();
 QObject* makePictureTest();
 QObject* makePointerTest();
