@@ -7,6 +7,8 @@
 #include <QList>
 #include <QWidget>
 
+class QScrollBar;
+
 #include "ui/msgbox.h"
 
 namespace testsupport {
@@ -58,5 +60,8 @@ QList<QWidget*> visibleWindows();
 
 // Shows a window and waits until it is exposed and active, so focus moves work.
 bool showActive(QWidget& w);
+
+// Clicks a scroll bar's arrow at its end (forward) or its start.
+void clickScrollArrow(QScrollBar* bar, bool forward);
 
 }  // namespace testsupport

@@ -9,3 +9,4 @@ QObject* makeGridTest();
 QObject* makePictureTest();
 QObject* makePointerTest();
 QObject* makeKeyboardTest();
+QObject* makeScrollBarTest();
