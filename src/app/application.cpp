@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "custom/frmcustom.h"
+#include "options/frmop.h"
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
 #include "tables/frmtables.h"
@@ -27,6 +28,7 @@ void describeProgram() {
 }
 
 void registerFeatures(shell::Form1& menu) {
+    menu.setFeature(1, &ui::FormSlot<options::frmOp>::showModal);
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);
