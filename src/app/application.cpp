@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "custom/frmcustom.h"
+#include "options/frmop.h"
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
 #include "shell/screen.h"
@@ -32,6 +33,7 @@ void describeProgram() {
 
 void registerFeatures(shell::Form1& menu) {
     menu.setFeature(2, &ui::FormSlot<tours::frmPCAtlas>::showModal);
+    menu.setFeature(1, &ui::FormSlot<options::frmOp>::showModal);
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);

@@ -1,6 +1,7 @@
 #include "shell/vocabulary.h"
 
 #include <QDate>
+#include <QLocale>
 
 #include "ui/locale.h"
 
@@ -42,6 +43,13 @@ constexpr std::array<Name, 34> kNames{{
     {"AQU", "Aquarius"},  {"PIS", "Pisces"},
 }};
 
+// The short date as the C library writes it: Qt's C locale writes "30 Jun 1990",
+// but a program in the C/POSIX locale gets month/day/year ("06/30/90").
+QString systemShortDate(const QDate& date) {
+    if (QLocale().language() == QLocale::C) return date.toString(QStringLiteral("MM/dd/yy"));
+    return ui::Locale::shortDate(date);
+}
+
 }  // namespace
 
 int dateOrderOf(const QString& d) {
@@ -60,7 +68,7 @@ QString decimalSepOf(const QString& number) {
 
 void FillVocabulary() {
     NumPoints = 23;
-    DateOrder = dateOrderOf(ui::Locale::shortDate(QDate(1990, 6, 30)));
+    DateOrder = dateOrderOf(systemShortDate(QDate(1990, 6, 30)));
     DecimalSep = decimalSepOf(ui::Locale::generalNumber(3.0 / 2.0));
     PlanetAbbr[0].clear();
     for (size_t i = 0; i < kPointsAndHouses.size(); ++i) PlanetAbbr[i + 1] = QString::fromLatin1(kPointsAndHouses[i]);

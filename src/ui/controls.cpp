@@ -139,6 +139,44 @@ QString ListBox::List(int index) const {
     return it ? it->text() : QString();
 }
 
+void ListBox::setSelected(int index, bool selected) {
+    QListWidgetItem* it = item(index);
+    if (!it) return;
+    fromCode_ = true;
+    it->setSelected(selected);
+    fromCode_ = false;
+}
+
+bool ListBox::Selected(int index) const {
+    const QListWidgetItem* it = item(index);
+    return it && it->isSelected();
+}
+
+void ListBox::setTopIndex(int index) {
+    pendingTop_ = index;
+    applyTopIndex();
+}
+
+int ListBox::TopIndex() const {
+    if (pendingTop_ >= 0) return pendingTop_;
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+void ListBox::showEvent(QShowEvent* e) {
+    QListWidget::showEvent(e);
+    applyTopIndex();
+}
+
+void ListBox::applyTopIndex() {
+    // Scrolling needs the entries laid out in the list's size, which a hidden
+    // list does not have yet.
+    if (pendingTop_ < 0 || !isVisible()) return;
+    doItemsLayout();
+    if (QListWidgetItem* it = item(pendingTop_)) scrollToItem(it, QAbstractItemView::PositionAtTop);
+    pendingTop_ = -1;
+}
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this] { emit Click(); });
 }
@@ -146,6 +184,17 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 void ComboBox::setListIndex(int index) {
     setCurrentIndex(index);
     emit Click();
+}
+
+void ComboBox::makeEditable() {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+}
+
+void ComboBox::Clear() {
+    clear();
+    clearEditText();
 }
 
 // ---------------------------------------------------------------- text box

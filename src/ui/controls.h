@@ -112,12 +112,24 @@ public:
     QString List(int index) const;
     int ListCount() const { return count(); }
 
+    // Multiple selection from code: one entry on or off, the others kept, no Click.
+    void setSelected(int index, bool selected);
+    bool Selected(int index) const;
+    // The first visible entry. Set before the list is shown, it applies when it is.
+    void setTopIndex(int index);
+    int TopIndex() const;
+
 signals:
     void Click();
     void DblClick();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    void applyTopIndex();
     bool fromCode_ = false;
+    int pendingTop_ = -1;
 };
 
 class ComboBox : public QComboBox {
@@ -127,6 +139,14 @@ public:
     void AddItem(const QString& text) { addItem(text); }
     int ListIndex() const { return currentIndex(); }
     void setListIndex(int index);
+
+    // Makes the box's text editable; typed text is neither completed from the
+    // entries nor added to them on Enter.
+    void makeEditable();
+    QString Text() const { return currentText(); }
+    void setText(const QString& text) { setEditText(text); }
+    // Empties the list and the text.
+    void Clear();
 
 signals:
     void Click();

@@ -107,6 +107,7 @@ private slots:
         QTest::newRow("sv_SE") << "sv_SE" << 2 << ",";
         QTest::newRow("ar_EG right to left") << "ar_EG" << 0 << "\u066B";
         QTest::newRow("he_IL right to left") << "he_IL" << 1 << ".";
+        QTest::newRow("C library month first") << "C" << 0 << ".";
     }
     void localeFactsOfRealLocales() {
         QFETCH(QString, locale);

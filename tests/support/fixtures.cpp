@@ -1,6 +1,9 @@
 #include "fixtures.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include "ui/form.h"
@@ -61,6 +64,21 @@ bool showActive(QWidget& w) {
     w.show();
     w.activateWindow();
     return QTest::qWaitForWindowActive(&w);
+}
+
+void clickScrollArrow(QScrollBar* bar, bool forward) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.subControls = QStyle::SC_All;
+    const QRect r = bar->style()->subControlRect(
+        QStyle::CC_ScrollBar, &opt, forward ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
 }
 
 }  // namespace testsupport

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QWidget>
 
+class QScrollBar;
+
 #include "ui/msgbox.h"
 
 namespace testsupport {
@@ -63,5 +65,7 @@ bool showActive(QWidget& w);
 // most `limit` presses) and returns the controls visited on the way, the start
 // last; empty when the focus never came back (a trap).
 QList<QWidget*> tabWalk(int limit = 400);
+// Clicks a scroll bar's arrow at its end (forward) or its start.
+void clickScrollArrow(QScrollBar* bar, bool forward);
 
 }  // namespace testsupport

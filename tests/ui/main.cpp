@@ -9,8 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     testsupport::setUpHeadless();
     int failures = 0;
-    for (auto make : {makeControlsTest, makeLayerTest, makeCanvasTest, makeGridTest,
-                      makePictureTest, makePointerTest, makeKeyboardTest}) {
+    for (auto make : {makeControlsTest, makeLayerTest, makeCanvasTest, makeGridTest, makePictureTest,
+                      makePointerTest, makeKeyboardTest, makeScrollBarTest}) {
         std::unique_ptr<QObject> t(make());
         failures += QTest::qExec(t.get(), argc, argv);
     }

@@ -1,0 +1,322 @@
+// The list options window: load state, date fields by locale, number boxes and
+// their bars, point lists, progression types, user rates, messages, tool bar.
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "fixtures.h"
+#include "options/frmop.h"
+#include "shell/vocabulary.h"
+#include "ui/controls.h"
+#include "ui/elastic.h"
+#include "ui/indextab.h"
+#include "ui/locale.h"
+#include "ui/picture.h"
+#include "ui/scrollbar.h"
+#include "ui/twips.h"
+
+using options::frmOp;
+using Slot = ui::FormSlot<frmOp>;
+
+namespace {
+
+template <typename... T>
+void row(const char* name, T... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
+QString selection(const ui::ListBox* list) {
+    QStringList on;
+    for (int i = 0; i < list->ListCount(); ++i) {
+        if (list->Selected(i)) on << QString::number(i);
+    }
+    return on.join(u',') + u'@' + QString::number(list->TopIndex());
+}
+
+class TestOptions : public QObject {
+    Q_OBJECT
+
+    frmOp* w = nullptr;
+
+    void open() {
+        w = &Slot::get();
+        Slot::showModal();
+        QVERIFY(testsupport::showActive(*w));
+    }
+    void close() {
+        if (Slot::exists()) Slot::get().Unload();
+        QTRY_VERIFY(!Slot::exists());
+    }
+    void clickTab(int tab) {
+        QTabBar* bar = w->VSIndexTab1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+    void type(ui::TextBox* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void chooseType(const char* t) { w->cmbProgType->setListIndex(w->cmbProgType->findText(QLatin1String(t))); }
+
+private slots:
+    void initTestCase() {
+        testsupport::setUpHeadless();
+        ui::Locale::overrideToday(QDate(2024, 3, 7));
+        shell::FillVocabulary();
+    }
+    void init() { open(); }
+    void cleanup() {
+        close();
+        QCOMPARE(testsupport::visibleWindows().size(), 0);
+    }
+
+    void loadsTheSampleState() {
+        for (ui::ListBox* list : w->PlanetList) {
+            QCOMPARE(list->ListCount(), 20);
+            const QStringList picks{list->List(0), list->List(3), list->List(15), list->List(17), list->List(19)};
+            QCOMPARE(picks.join(u','), QStringLiteral("Moon,Sun,MNNode,BML,Midheaven"));
+        }
+        QCOMPARE(selection(w->PlanetList[0]) + u' ' + selection(w->PlanetList[1]),
+                 QStringLiteral("4,5,6,7,8,9@4 5,6,7,8,9@5"));
+        QVERIFY((*w->TranProgOption)[1]->isEnabled());
+        QCOMPARE(w->TimeUnit->selected(), 2);
+        QCOMPARE(QStringList({w->PeriodBox->text(), w->OrbTextBox[0]->text(), w->OrbTextBox[1]->text(),
+                              QString::number(w->OrbScroll[1]->Value()), w->cboTimeZones->Text(),
+                              QString::number(w->cboTimeZones->count())}),
+                 QStringList({"1", "100", "50", "50", "Eastern Standard Time - EST (05:00)", "0"}));
+        QVERIFY(w->cmbUserRate->isHidden() && w->cmdSaveUserRate->isHidden());
+        QCOMPARE(w->PMon->text() + w->PDay->text() + w->Pyear->text(), QStringLiteral("03072024"));
+        QVERIFY(w->lblToolBar[0]->isHidden() && w->lblToolBar[1]->isHidden());
+        const double free = ui::width(w->vseResult) - ui::width(w->imgResult);
+        QVERIFY(std::abs(ui::left(w->imgResult) - std::max(0.0, free / 2)) <= 1);
+    }
+
+    void dateFieldsFollowTheShortDate_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("order");  // from the left, which is also the Tab order
+        QTest::addColumn<QString>("caption");
+        row("month first", "en_US", "TMonth TDay TYear", "Mo.   Day  Year");
+        row("day first", "de_DE", "TDay TMonth TYear", "Day  Mo.   Year");
+        row("year first", "sv_SE", "TYear TMonth TDay", " Year     Mo.  Day");
+        row("C library", "C", "TMonth TDay TYear", "Mo.   Day  Year");
+    }
+    void dateFieldsFollowTheShortDate() {
+        QFETCH(QString, locale);
+        QFETCH(QString, order);
+        QFETCH(QString, caption);
+        close();
+        {
+            testsupport::LocaleSwitch sw(locale);
+            shell::FillVocabulary();
+            open();
+            QCOMPARE(w->LongMin->text() + u' ' + w->LatMin->text() + u' ' + w->LongDeg->text(),
+                     QStringLiteral("00.38 42.85 074"));  // literals, whatever the locale
+        }
+        shell::FillVocabulary();
+        QList<ui::TextBox*> f;
+        for (const QString& n : order.split(u' ')) f << w->findChild<ui::TextBox*>(n);
+        QCOMPARE(ui::left(f[0]), 240.0);
+        QVERIFY(ui::left(f[0]) < ui::left(f[1]) && ui::left(f[1]) < ui::left(f[2]));
+        QCOMPARE(f[0]->nextInFocusChain(), f[1]);
+        QCOMPARE(f[1]->nextInFocusChain(), f[2]);
+        QCOMPARE(w->Label21->text(), caption);
+        QCOMPARE(w->TMonth->text() + u'/' + w->TDay->text() + u'/' + w->TYear->text(), QStringLiteral("03/07/2024"));
+    }
+
+    void numberBoxesKeepToTheirBars_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("box");  // 0, 1: the orb boxes; 2: the period box
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("value");
+        row("above the maximum, bar already there", "en_US", 0, "250", " 100", 100);
+        row("below the minimum, bar moves", "en_US", 1, "2", "5", 5);
+        row("below a minimum of 0", "en_US", 0, "-7", "0", 0);
+        row("letters read as 0", "en_US", 2, "abc", " 1", 1);
+        row("zero period", "en_US", 2, "0", " 1", 1);
+        row("period above the maximum", "en_US", 2, "250", "100", 100);
+        row("half goes down to even", "en_US", 0, "2.5", "2", 2);
+        row("half goes up to even", "en_US", 0, "3.5", "4", 4);
+        row("comma ends the number", "de_DE", 0, "3,5", "3", 3);
+        row("bar unmoved keeps the text", "en_US", 1, "50.2", "50.2", 50);
+    }
+    void numberBoxesKeepToTheirBars() {
+        QFETCH(QString, locale);
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, value);
+        testsupport::LocaleSwitch sw(locale);
+        ui::TextBox* field = box == 2 ? w->PeriodBox : w->OrbTextBox[size_t(box)];
+        type(field, typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), shown);
+        QCOMPARE((box == 2 ? w->PeriodScroll : w->OrbScroll[size_t(box)])->Value(), value);
+    }
+
+    void boxIsCheckedBeforeItsBarSteps_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("shown");
+        row("typed, then the right arrow", "50", "right", "51");
+        row("clamped, then the left arrow", "250", "left", "99");
+        row("PageUp at the minimum changes nothing", "abc", "PageUp", " 1");
+    }
+    void boxIsCheckedBeforeItsBarSteps() {
+        QFETCH(QString, typed);
+        QFETCH(QString, action);
+        QFETCH(QString, shown);
+        type(w->PeriodBox, typed);
+        if (action == u"PageUp") {
+            QTest::keyClick(w->PeriodBox, Qt::Key_Backtab);  // the bar stands before its box
+            QTest::keyClick(w->PeriodScroll, Qt::Key_PageUp);
+        } else {
+            testsupport::clickScrollArrow(w->PeriodScroll, action == u"right");
+        }
+        QVERIFY(w->PeriodScroll->hasFocus());
+        QCOMPARE(w->PeriodBox->text(), shown);
+    }
+
+    void switchingListTypeOnlyAddsSelections() {
+        type(w->PeriodBox, QStringLiteral("7"));
+        QTest::mouseClick((*w->TranProgOption)[1], Qt::LeftButton);
+        QCOMPARE(selection(w->PlanetList[0]), QStringLiteral("0,1,2,3,4,5,6,7,8,9@0"));
+        QCOMPARE(selection(w->PlanetList[1]), QStringLiteral("0,1,2,3,4,5,6,7,8,9@0"));
+        QCOMPARE(w->TimeUnit->selected(), 3);
+        QCOMPARE(w->PeriodBox->text() + QString::number(w->PeriodScroll->Value()), QStringLiteral("11"));
+        ui::ListBox* l = w->PlanetList[1];
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
+        QTest::keyClick(w, Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(selection(w->PlanetList[0]), QStringLiteral("0,1,2,3,4,5,6,7,8,9@4"));
+        QCOMPARE(selection(l), QStringLiteral("0,1,3,4,5,6,7,8,9@5"));  // the user's own change stays
+        QCOMPARE(w->TimeUnit->selected(), 2);
+    }
+
+    void progressionTypesOfferAUserRate_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("rate");  // empty: box and button hidden
+        const char* primary = "1.000 (Ptolemy)";
+        row("secondary", 0, "");
+        row("solar arc", 1, "");
+        row("minor", 2, "");
+        row("tertiary", 3, "");
+        row("special", 4, "12.36826591");
+        row("hermetic minor", 5, "");
+        row("rational primary", 6, primary);
+        row("classical primary with latitude", 7, primary);
+        row("classical primary without latitude", 8, primary);
+    }
+    void progressionTypesOfferAUserRate() {
+        QFETCH(int, type);
+        QFETCH(QString, rate);
+        clickTab(2);
+        chooseType("Special Progressions");
+        w->cmbUserRate->AddItem(QStringLiteral("13"));
+        w->CityBox->setFocus();
+        w->cmbProgType->setListIndex(type);
+        QCOMPARE(w->cmbUserRate->isVisible(), !rate.isEmpty());
+        QCOMPARE(w->cmdSaveUserRate->isVisible(), !rate.isEmpty());
+        if (rate.isEmpty()) return;
+        QCOMPARE(w->cmbUserRate->Text(), rate);
+        QCOMPARE(w->cmbUserRate->count(), 0);
+        QTRY_VERIFY(w->cmbUserRate->hasFocus());
+    }
+
+    void addingUserRates_data() {
+        QTest::addColumn<QString>("typed");  // each text then "&Add"; "-" keeps the sample text
+        QTest::addColumn<QString>("list");
+        row("the sample text", "-", "12.36826591");
+        row("contained in an entry", "-|12.3", "12.36826591");
+        row("a new rate", "-|13", "12.36826591|13");
+        row("zero", "0", "");
+        row("letters read as zero", "abc", "");
+        row("case ignored", "1.0 (Fast)|1.0 (FAST", "1.0 (Fast)");
+    }
+    void addingUserRates() {
+        QFETCH(QString, typed);
+        QFETCH(QString, list);
+        clickTab(2);
+        chooseType("Special Progressions");
+        for (const QString& t : typed.split(u'|')) {
+            if (t != u"-") QTest::keyClicks(w->cmbUserRate->lineEdit(), t);  // the sample is selected
+            QTest::mouseClick(w->cmdSaveUserRate, Qt::LeftButton);
+            w->cmbUserRate->lineEdit()->selectAll();
+        }
+        QStringList entries;
+        for (int i = 0; i < w->cmbUserRate->count(); ++i) entries << w->cmbUserRate->itemText(i);
+        QCOMPARE(entries.join(u'|'), list);
+        chooseType("Rational Primary Directions");
+        QCOMPARE(w->cmbUserRate->count(), 0);  // added rates last until the type changes
+    }
+
+    void messageButtonsExplainAndStay_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        const int info = int(ui::Icon::Information);
+        const int warn = int(ui::Icon::Exclamation);
+        const char* closes = "Closes the form and returns to the Natal Information Screen.";
+        const char* help = "Online help is always available in Starwright for Windows.";
+        row("Save to File", "btnFile0", 0, "Make the program remember different settings that will create lists "
+            "for your different purposes.", "Save to File", info);
+        row("Load from File", "btnFile1", 0, "Retrieve a previously saved set of transits or progressions list "
+            "settings.", "Load from File", info);
+        row("Customize Aspects", "ButtonAspects", 0, "Clicking this button would take you to the aspect "
+            "customization screen that you can see in this demo at Customizing, Aspects.", "Customize Aspects", info);
+        row("Cancel, list page", "ButtonCancel", 0, closes, "Cancel", info);
+        row("Help, list page", "ButtonHelp", 0, help, "Help", info);
+        row("Calculate", "ButtonOK", 0, "A click of this button is all it takes to create the list of transits or "
+            "progressions.", "Calculate", info);
+        row("Cancel, progressed page", "CancelButton", 2, closes, "Cancel", info);
+        row("PC Atlas", "CityButton", 2, "You can access the PC Atlas to relocate to any of 250,000 cities.",
+            "PC Atlas", info);
+        row("Help, progressed page", "HelpButton", 2, help, "Help", warn);
+        row("OK", "OkButton", 2, "A click of this button is all it takes to draw the progressed chart.", "OK", warn);
+        row("Relocate", "RelocButton", 2, "This button automatically inserts your present latitude and longitude "
+            "from the User Information you have entered, thereby relocating the chart to your present location.",
+            "Relocate", warn);
+    }
+    void messageButtonsExplainAndStay() {
+        QFETCH(QString, button);
+        QFETCH(int, tab);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        testsupport::MsgBoxRecorder boxes;
+        clickTab(tab);
+        QTest::mouseClick(w->findChild<ui::CommandButton*>(button), Qt::LeftButton);
+        QCOMPARE(boxes.boxes(), QList<ui::MsgRecord>({{text, ui::Icon(icon), title}}));
+        QVERIFY(w->isVisible());
+    }
+
+    void toolBarDescribesThePage_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("shown");  // which description shows
+        row("list", 0, "");
+        row("derived charts", 1, "1");
+        row("progressed charts", 2, "");
+        row("compatible charts", 3, "0");
+        row("search result", 4, "");
+    }
+    void toolBarDescribesThePage() {
+        QFETCH(int, tab);
+        QFETCH(QString, shown);
+        clickTab(tab == 1 ? 3 : 1);
+        clickTab(tab);
+        QCOMPARE(w->lblToolBar[0]->isVisible(), shown == u"0");
+        QCOMPARE(w->lblToolBar[1]->isVisible(), shown == u"1");
+        QCOMPARE(w->ToolBarArrangement, shown.isEmpty() ? 3 : 0);
+        for (ui::Label* l : w->lblToolBar) {  // the close button never covers a description
+            if (l->isVisible()) QVERIFY(!l->geometry().intersects(w->cmdAction[2]->geometry()));
+        }
+        QTest::mouseClick(w->cmdAction[2], Qt::LeftButton);
+        QTRY_VERIFY(!Slot::exists());
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
