@@ -179,12 +179,7 @@ frmCustom::frmCustom() {
     vseArabic = page(4, "vseArabic");
     vseRulers = page(5, "vseRulers");
     vseAsteroids = page(6, "vseAsteroids");
-    const QSizeF pageSize = VSIndexTab1->pageSizeTwips();
-    for (int t = 0; t < VSIndexTab1->count(); ++t) {
-        auto* p = static_cast<ui::ElasticPanel*>(VSIndexTab1->page(t));
-        p->setDesignSizeTwips(pageSize.width(), pageSize.height());
-        ui::setGeometryTwips(p, 0, 0, pageSize.width(), pageSize.height());
-    }
+    VSIndexTab1->fixPageDesignSize();
 
     buildPlanetsPage();
     buildAspectsPage();

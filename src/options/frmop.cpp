@@ -192,12 +192,7 @@ frmOp::frmOp() {
     vseProgress = page(2, "vseProgress");
     vseCompare = page(3, "vseCompare");
     vseResult = page(4, "vseResult");
-    const QSizeF pageSize = VSIndexTab1->pageSizeTwips();
-    for (int t = 0; t < VSIndexTab1->count(); ++t) {
-        auto* p = static_cast<ui::ElasticPanel*>(VSIndexTab1->page(t));
-        p->setDesignSizeTwips(pageSize.width(), pageSize.height());
-        ui::setGeometryTwips(p, 0, 0, pageSize.width(), pageSize.height());
-    }
+    VSIndexTab1->fixPageDesignSize();
 
     buildTransitPage();
     buildProgressPage();

@@ -219,11 +219,7 @@ frmSearch::frmSearch() {
     vseCriteria->resize(ui::toPixels(width), ui::toPixels(criteriaHeight));
     vseCriteria->setDesignSizeTwips(width, criteriaHeight);
     ui::setGeometryTwips(vstSearch, 60, 60, width - 120, criteriaHeight - 120);
-    const QSizeF page = vstSearch->pageSizeTwips();
-    for (int t = 0; t < vstSearch->count(); ++t) {
-        static_cast<ui::ElasticPanel*>(vstSearch->page(t))
-            ->setDesignSizeTwips(page.width(), page.height());
-    }
+    vstSearch->fixPageDesignSize();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

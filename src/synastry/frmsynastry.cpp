@@ -68,10 +68,7 @@ frmSynastry::frmSynastry() {
     vseArab = page(2, "vseArab");
     vseAsteroid = page(3, "vseAsteroid");
     VSComp = page(4, "VSComp");
-    const QSizeF pageSize = VSIndexTab1->pageSizeTwips();
-    for (int t = 0; t < VSIndexTab1->count(); ++t) {
-        static_cast<ui::ElasticPanel*>(VSIndexTab1->page(t))->setDesignSizeTwips(pageSize.width(), pageSize.height());
-    }
+    const QSizeF pageSize = VSIndexTab1->fixPageDesignSize();
 
     buildTitledPage(vseChart, kChartWidth, Label3, QStringLiteral("CHART SYNASTRY"), Label1, Label2,
                     QStringLiteral("#2:  Celia Marsh Vandell"));

@@ -106,11 +106,7 @@ frmTables::frmTables() {
     vseArabic = page(5, "vseArabic");
     vseArabAspects = page(6, "vseArabAspects");
     vseCourtesy = page(7, "vseCourtesy");
-    const QSizeF pageSize = VSIndexTab1->pageSizeTwips();
-    pageWidth_ = pageSize.width();
-    for (int t = 0; t < VSIndexTab1->count(); ++t) {
-        static_cast<ui::ElasticPanel*>(VSIndexTab1->page(t))->setDesignSizeTwips(pageSize.width(), pageSize.height());
-    }
+    pageWidth_ = VSIndexTab1->fixPageDesignSize().width();
 
     buildSunrisePage();
     buildReportPage(1, vseMP, grdMP, Label2, QStringLiteral("TABLE OF MIDPOINTS"), nullptr);

@@ -104,6 +104,14 @@ QSizeF IndexTab::pageSizeTwips() {
     return {toTwips(r.width()), toTwips(r.height())};
 }
 
+QSizeF IndexTab::fixPageDesignSize() {
+    const QSizeF size = pageSizeTwips();
+    for (int i = 0; i < stack_->count(); ++i) {
+        if (auto* p = qobject_cast<ElasticPanel*>(stack_->widget(i))) p->setDesignSizeTwips(size.width(), size.height());
+    }
+    return size;
+}
+
 void IndexTab::layOutPages() {
     // The stack sizes only the page on top; the others are sized here, so code
     // can place and centre things on any page before it is first shown.

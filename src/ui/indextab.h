@@ -31,6 +31,9 @@ public:
     // The size every page gets inside the control, in twips (laid out on demand,
     // so a load sequence can centre things before the window is shown).
     QSizeF pageSizeTwips();
+    // Makes that size every page's design size (its children then grow with the
+    // page, never below it) and returns it.
+    QSizeF fixPageDesignSize();
 
     // Draws the current page now (a preview running inside Click needs it).
     void Refresh();
