@@ -150,12 +150,10 @@ private slots:
         QTest::addColumn<bool>("selectsAll");
         QTest::addColumn<bool>("addOn");
         QTest::newRow("source") << 0 << "txtSource" << true << true;
-        QTest::newRow("rating") << 0 << "txtRating" << true << true;
         QTest::newRow("date") << 1 << "mhiDate" << true << true;
         QTest::newRow("event") << 1 << "txtHistoryItem" << true << true;
         QTest::newRow("history list") << 1 << "lstHistory" << false << false;
         QTest::newRow("street") << 2 << "txtStreet1" << true << true;
-        QTest::newRow("phone") << 2 << "txtPhone" << true << true;
         QTest::newRow("note") << 3 << "txtNotes1" << true << true;
         QTest::newRow("memo: caret after the text") << 4 << "txtMemo" << false << true;
     }
@@ -164,6 +162,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(bool, selectsAll);
         QFETCH(bool, addOn);
+        w->mhiDate->setText(QStringLiteral("1851"));
         w->txtHistoryItem->setText(QStringLiteral("Salon"));
         clickTab(page);
         auto* target = w->findChild<QWidget*>(field);
@@ -173,12 +172,10 @@ private slots:
         if (auto* box = qobject_cast<ui::MultiLineTextBox*>(target)) {
             const QTextCursor c = box->textCursor();
             QCOMPARE(c.selectedText().size(), selectsAll ? box->Text().size() : 0);
-            QCOMPARE(c.position(), selectsAll ? c.position() : box->Text().size());
+            QCOMPARE(c.position(), box->Text().size());
         }
-        if (page == 1) {
-            QCOMPARE(w->cmdHistory[0]->isEnabled(), addOn);
-            QCOMPARE(w->cmdHistory[1]->isEnabled(), !addOn);
-        }
+        QCOMPARE(w->cmdHistory[0]->isEnabled(), addOn);
+        QCOMPARE(w->cmdHistory[1]->isEnabled(), !addOn);
         QVERIFY(w->lstHistory->ListIndex() < 0);  // taking the focus selects no line
     }
 

@@ -181,7 +181,6 @@ private slots:
         QTest::newRow("Enter is typing too") << "abcd" << false << "\r\rx" << "" << "abcd\n";
         QTest::newRow("paste cut to what fits") << "abc" << false << "" << "defg" << "abcde";
         QTest::newRow("paste over the selection") << "abcde" << true << "" << "xy\r\nz" << "xy\nz";
-        QTest::newRow("full box takes no paste") << "abcde" << false << "" << "!" << "abcde";
     }
     void multiLineBox() {
         QFETCH(QString, text);
