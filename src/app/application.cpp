@@ -6,6 +6,7 @@
 
 #include "custom/frmcustom.h"
 #include "options/frmop.h"
+#include "record/frmdata.h"
 #include "search/frmsearch.h"
 #include "shell/mainmenu.h"
 #include "shell/screen.h"
@@ -35,6 +36,7 @@ void registerFeatures(shell::Form1& menu) {
     menu.setFeature(2, &ui::FormSlot<tours::frmPCAtlas>::showModal);
     menu.setFeature(1, &ui::FormSlot<options::frmOp>::showModal);
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);
+    menu.setFeature(4, &ui::FormSlot<record::frmData>::showModal);
     menu.setFeature(5, &ui::FormSlot<tables::frmTables>::showModal);
     menu.setFeature(6, &ui::FormSlot<search::frmSearch>::showModal);
     menu.setFeature(7, &ui::FormSlot<synastry::frmSynastry>::showModal);

@@ -114,7 +114,8 @@ int OptionArray::selected() const {
 // ---------------------------------------------------------------- lists
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
-    connect(this, &QListWidget::currentRowChanged, this, [this] {
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        selectionChanged_ = true;
         if (!fromCode_) emit Click();
     });
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
@@ -122,16 +123,57 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 
 void ListBox::AddItem(const QString& text) { addItem(text); }
 
+void ListBox::RemoveItem(int index) {
+    if (index < 0 || index >= count()) return;
+    fromCode_ = true;
+    delete takeItem(index);
+    clearSelection();  // Qt would pass the selection on to a neighbour
+    fromCode_ = false;
+}
+
+int ListBox::ListIndex() const {
+    if (selectionMode() != QAbstractItemView::SingleSelection) return currentRow();
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
 void ListBox::setListIndex(int index) {
     fromCode_ = true;
     if (index < 0) {
         setCurrentRow(-1);
         clearSelection();
     } else {
-        setCurrentRow(index);
+        setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     }
     fromCode_ = false;
     emit Click();
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+    fromCode_ = true;  // Qt makes a line current on focus; that selects nothing
+    QListWidget::focusInEvent(e);
+    fromCode_ = false;
+    emit GotFocus();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+    // With nothing selected, the first arrow key selects the line that is
+    // current (the first one, after Tab), rather than moving past it.
+    const bool arrow = e->key() == Qt::Key_Down || e->key() == Qt::Key_Up;
+    if (arrow && e->modifiers() == Qt::NoModifier && ListIndex() < 0 && currentItem() &&
+        selectionMode() == QAbstractItemView::SingleSelection) {
+        currentItem()->setSelected(true);
+        return;
+    }
+    QListWidget::keyPressEvent(e);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* e) {
+    selectionChanged_ = false;
+    QListWidget::mousePressEvent(e);
+    // A click on the line that is selected already is a Click all the same.
+    const QListWidgetItem* hit = itemAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && hit && hit->isSelected() && !selectionChanged_) emit Click();
 }
 
 QString ListBox::List(int index) const {
@@ -201,19 +243,14 @@ void ComboBox::Clear() {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { useAccessibleControls(); }
 
-void TextBox::keyPressEvent(QKeyEvent* e) {
+void filterKeyPress(QKeyEvent* e, const KeyFilter& filter, const std::function<void(QKeyEvent*)>& edit) {
     const bool withAlt = e->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
     if (withAlt && !e->text().isEmpty() && e->text().at(0).isPrint()) {
         e->ignore();  // an access key that no control took is no typing (nor past a key filter)
         return;
     }
-    if (!keyFilter_ || withAlt) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    if (e->matches(QKeySequence::Paste)) {  // Ctrl+V and Shift+Insert alike
-        if (!isReadOnly()) insertFiltered(QGuiApplication::clipboard()->text());
-        e->accept();
+    if (!filter || withAlt) {
+        edit(e);
         return;
     }
     // The filter sees typed characters; editing shortcuts (select all, copy, cut,
@@ -222,29 +259,38 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
         case Qt::Key_Backspace: key = 8; break;
         case Qt::Key_Return:
-        case Qt::Key_Enter: key = 13; break;
+        case Qt::Key_Enter: key = (e->modifiers() & Qt::ControlModifier) ? 10 : 13; break;
         case Qt::Key_Escape: key = 27; break;
         default:
             if (!(e->modifiers() & Qt::ControlModifier) && !e->text().isEmpty()) key = e->text().at(0).unicode();
     }
     if (key == 0) {  // navigation and editing keys are no characters
-        QLineEdit::keyPressEvent(e);
+        edit(e);
         return;
     }
     const int original = key;
-    keyFilter_(key);
+    filter(key);
     if (key == 0) {
         e->accept();
         return;
     }
     if (key == original) {
-        QLineEdit::keyPressEvent(e);
+        edit(e);
         return;
     }
     const QString replacement(QChar(static_cast<char16_t>(key)));
     QKeyEvent changed(e->type(), key == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown), e->modifiers(),
                       key == 8 ? QString() : replacement);
-    QLineEdit::keyPressEvent(&changed);
+    edit(&changed);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+    if (keyFilter_ && e->matches(QKeySequence::Paste)) {  // Ctrl+V and Shift+Insert alike
+        if (!isReadOnly()) insertFiltered(QGuiApplication::clipboard()->text());
+        e->accept();
+        return;
+    }
+    filterKeyPress(e, keyFilter_, [this](QKeyEvent* k) { QLineEdit::keyPressEvent(k); });
 }
 
 void TextBox::insertFiltered(const QString& text) {

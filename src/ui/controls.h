@@ -24,6 +24,14 @@ namespace ui {
 // Handles QEvent::Shortcut with an immediate click (focus first, as a click would).
 bool clickOnAccessKey(QAbstractButton* button, QEvent* e);
 
+// Sees each typed character (control characters below 32 included: Backspace
+// is 8, Enter 13) and may change it, or set it to 0 to discard it.
+using KeyFilter = std::function<void(int& keyAscii)>;
+
+// A text field's key press through its key filter: `edit` is the field's own
+// handling, given the key as the filter left it, and not called for a discarded key.
+void filterKeyPress(QKeyEvent* e, const KeyFilter& filter, const std::function<void(QKeyEvent*)>& edit);
+
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -101,12 +109,20 @@ private:
     std::vector<OptionButton*> buttons_;
 };
 
+// A list tells a selected line from Qt's current line: taking the focus (by Tab
+// or by code) makes a line current without selecting it, and raises no Click.
+// Click comes with every selection the user makes, and with a click on a line
+// even when that line is selected already.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
     void AddItem(const QString& text);
-    int ListIndex() const { return currentRow(); }
+    // Removes a line without raising Click; afterwards no line is selected.
+    void RemoveItem(int index);
+    // The selected line of a single-selection list (-1 when none); the current
+    // line of a list with several selections.
+    int ListIndex() const;
     // Selects from code and raises Click; -1 clears the selection.
     void setListIndex(int index);
     QString List(int index) const;
@@ -122,14 +138,19 @@ public:
 signals:
     void Click();
     void DblClick();
+    void GotFocus();
 
 protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
     void applyTopIndex();
     bool fromCode_ = false;
     int pendingTop_ = -1;
+    bool selectionChanged_ = false;
 };
 
 class ComboBox : public QComboBox {
@@ -157,9 +178,7 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    // Sees each typed character (control characters below 32 included: Backspace
-    // is 8, Enter 13) and may change it, or set it to 0 to discard it.
-    using KeyFilter = std::function<void(int& keyAscii)>;
+    using KeyFilter = ui::KeyFilter;
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
 
     // Runs when the user leaves the field for another control of the same window.

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -16,6 +17,7 @@
 #include "ui/form.h"
 #include "ui/indextab.h"
 #include "ui/locale.h"
+#include "ui/multiline.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
 
@@ -139,6 +141,86 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.text(), QStringLiteral("a"));
         QCOMPARE(seen, QList<int>({'a', '1', 'x', '2', 8, 13}));
+    }
+
+    void listTellsSelectedFromCurrent() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new ui::TextBox(&window);
+        auto* list = new ui::ListBox(&window);
+        layout->addWidget(before);
+        layout->addWidget(list);
+        for (const char* line : {"one", "two", "three"}) list->AddItem(QString::fromLatin1(line));
+        QSignalSpy clicks(list, &ui::ListBox::Click);
+        QSignalSpy focus(list, &ui::ListBox::GotFocus);
+        QVERIFY(testsupport::showActive(window));
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(focus.count(), 1);
+        QCOMPARE(list->ListIndex(), -1);  // current, not selected
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->ListIndex(), 0);  // the first arrow selects the current line
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(clicks.count(), 3);  // the arrow, then each click, the repeated one too
+        list->RemoveItem(1);
+        QCOMPARE(clicks.count(), 3);
+        QCOMPARE(list->ListIndex(), -1);
+        QCOMPARE(list->ListCount(), 2);
+        window.close();
+    }
+
+    void multiLineBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("typing stops at the limit") << "abc" << false << "defg" << "" << "abcde";
+        QTest::newRow("Enter is typing too") << "abcd" << false << "\r\rx" << "" << "abcd\n";
+        QTest::newRow("paste cut to what fits") << "abc" << false << "" << "defg" << "abcde";
+        QTest::newRow("paste over the selection") << "abcde" << true << "" << "xy\r\nz" << "xy\nz";
+    }
+    void multiLineBox() {
+        QFETCH(QString, text);
+        QFETCH(bool, selected);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, expected);
+        ui::MultiLineTextBox box;
+        box.setMaxLength(5);
+        box.setText(text);
+        box.moveCursor(QTextCursor::End);
+        if (selected) box.selectAll();
+        for (QChar c : typed) {
+            if (c == u'\r')
+                QTest::keyClick(&box, Qt::Key_Return);
+            else
+                QTest::keyClick(&box, c.toLatin1());
+        }
+        if (!pasted.isEmpty()) {
+            QApplication::clipboard()->setText(pasted);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(box.Text(), expected);
+    }
+
+    void multiLineBoxFilterSeesEnter() {
+        ui::MultiLineTextBox box;
+        QList<int> seen;
+        box.setKeyFilter([&](int& key) {
+            seen << key;
+            if (key == 13 || key == 'x') key = 0;
+        });
+        QTest::keyClicks(&box, QStringLiteral("ab"));
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClick(&box, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(seen, QList<int>({'a', 'b', 13, 10}));
+        QCOMPARE(box.Text(), QStringLiteral("ab\n"));  // Enter consumed, Ctrl+Enter a line break
+        QApplication::clipboard()->setText(QStringLiteral("xc\r\nd"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.Text(), QStringLiteral("ab\nc\nd"));  // pasted letters pass it, line breaks stay
     }
 
     void leaveCheckRunsOnlyWhenLeavingForASibling() {
