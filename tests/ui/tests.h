@@ -10,3 +10,4 @@ QObject* makeGridTest();
 QObject* makePictureTest();
 QObject* makePointerTest();
 QObject* makeKeyboardTest();
+QObject* makeFileListsTest();
