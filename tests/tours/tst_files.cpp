@@ -13,13 +13,13 @@
 #include "ui/elastic.h"
 #include "ui/filelists.h"
 #include "ui/indextab.h"
-#include "ui/picture.h"
 #include "ui/twips.h"
 
 using testsupport::FileTree;
 using testsupport::MsgBoxRecorder;
 using Slot = ui::FormSlot<tours::frmFile>;
 using Specs = std::vector<QByteArray>;
+Q_DECLARE_METATYPE(ui::MsgRecord)
 
 namespace {
 
@@ -99,7 +99,6 @@ private slots:
         // The start folder has a file of the first format: the load checks once.
         QTest::newRow("into a folder with files") << false << "with" << 2 << true;
         QTest::newRow("into a folder without") << false << "without" << 1 << false;
-        QTest::newRow("into a folder nobody may read") << false << "locked" << 1 << false;
         QTest::newRow("the output side checks nothing") << true << "with" << 1 << true;
     }
     void fileCheckAfterEachFolderChange() {
@@ -107,8 +106,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(int, messages);
         QFETCH(bool, convert);
-        FileTree tree({"x.nov", "with/", "with/a.NOV", "with/b.cht", "without/", "locked/!", "locked/c.nov"});
-        testsupport::AsOrdinaryUser user;
+        FileTree tree({"x.nov", "with/", "with/a.NOV", "with/b.cht", "without/"});
         tours::frmFile* w = open(tree);
         pickFolder(output ? w->dirOutput : w->dirInput, folder);
         const QByteArray path = tree.path(folder.toUtf8());
@@ -178,44 +176,34 @@ private slots:
         }
     }
 
-    void buttonsExplainAndOnlyTheToolbarCloses_data() {
-        QTest::addColumn<int>("index");
-        QTest::newRow("Convert") << 0;
-        QTest::newRow("Close") << 1;
-        QTest::newRow("Help") << 2;
-    }
-    void buttonsExplainAndOnlyTheToolbarCloses() {
-        QFETCH(int, index);
-        FileTree tree({"x.nov"});
-        tours::frmFile* w = open(tree);
-        boxes->clear();
-        QTest::mouseClick(w->cmdAction[size_t(index)], Qt::LeftButton);
-        const ui::MsgRecord explained{
+    void clicksExplainAndOnlyTheToolbarCloses_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<ui::MsgRecord>("message");
+        const ui::MsgRecord button{
             QStringLiteral("This is all it takes to convert your current files to the Starwright format."),
             ui::Icon::Exclamation, QStringLiteral("Just a click of a button!")};
-        QCOMPARE(boxes->boxes(), QList<ui::MsgRecord>{explained});
+        const ui::MsgRecord notice{QStringLiteral("This is only a picture.  Click on the 'Close' button up above to "
+                                                  "close this window."),
+                                   ui::Icon::None, shell::DemoTitle};
+        QTest::newRow("Convert") << "cmdAction0" << button;
+        QTest::newRow("Close") << "cmdAction1" << button;
+        QTest::newRow("Help") << "cmdAction2" << button;
+        QTest::newRow("merge picture") << "imgMerge" << notice;
+        QTest::newRow("dBase picture") << "imgDbase" << notice;
+    }
+    void clicksExplainAndOnlyTheToolbarCloses() {
+        QFETCH(QString, control);
+        QFETCH(ui::MsgRecord, message);
+        FileTree tree({"x.nov"});
+        tours::frmFile* w = open(tree);
+        auto* target = w->findChild<QWidget*>(control);
+        w->VSIndexTab1->setCurrTab(control == u"imgMerge" ? 1 : control == u"imgDbase" ? 2 : 0);
+        boxes->clear();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        QCOMPARE(boxes->boxes(), QList<ui::MsgRecord>{message});
         QVERIFY(Slot::exists() && w->isVisible());
         QTest::mouseClick(w->Command3D1, Qt::LeftButton);
         QTRY_VERIFY(!Slot::exists());
-    }
-
-    void picturesShowTheNotice_data() {
-        QTest::addColumn<int>("tab");
-        QTest::newRow("merge") << 1;
-        QTest::newRow("dBase") << 2;
-    }
-    void picturesShowTheNotice() {
-        QFETCH(int, tab);
-        FileTree tree;
-        tours::frmFile* w = open(tree);
-        w->VSIndexTab1->setCurrTab(tab);
-        ui::Picture* picture = tab == 1 ? w->imgMerge : w->imgDbase;
-        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
-        QCOMPARE(boxes->boxes().size(), 1);
-        QCOMPARE(boxes->boxes().front().title, shell::DemoTitle);
-        // The text beside the merge picture is centred in what the picture leaves of the page.
-        const double gap = ui::left(w->Label2) - ui::left(w->imgMerge) - ui::width(w->imgMerge);
-        QVERIFY(qAbs(2 * gap - (ui::width(w->vseMerge) - ui::width(w->imgMerge) - ui::width(w->Label2))) <= 1);
     }
 };
 
