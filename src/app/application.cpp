@@ -12,6 +12,7 @@
 #include "shell/screen.h"
 #include "synastry/frmsynastry.h"
 #include "tables/frmtables.h"
+#include "tours/frmfile.h"
 #include "tours/frmpcatlas.h"
 #include "tours/picturetour.h"
 #include "ui/form.h"
@@ -33,6 +34,7 @@ void describeProgram() {
 }
 
 void registerFeatures(shell::Form1& menu) {
+    menu.setFeature(0, &ui::FormSlot<tours::frmFile>::showModal);
     menu.setFeature(2, &ui::FormSlot<tours::frmPCAtlas>::showModal);
     menu.setFeature(1, &ui::FormSlot<options::frmOp>::showModal);
     menu.setFeature(3, &ui::FormSlot<custom::frmCustom>::showModal);

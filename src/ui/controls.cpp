@@ -377,6 +377,12 @@ Label::Label(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setMouseTracking(true);
 }
 
+void Label::setCaption(const QString& t) {
+    if (t == text()) return;
+    setText(t);
+    emit Change();
+}
+
 void Label::mouseMoveEvent(QMouseEvent* e) {
     emit MouseMove();
     QLabel::mouseMoveEvent(e);

@@ -216,9 +216,12 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(const QString& text = {}, QWidget* parent = nullptr);
+    // Sets the text from code and raises Change when it differs.
+    void setCaption(const QString& text);
 
 signals:
     void MouseMove();
+    void Change();
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     testsupport::setUpHeadless();
     int failures = 0;
     for (auto make : {makeControlsTest, makeLayerTest, makeCanvasTest, makeGridTest, makePictureTest,
-                      makePointerTest, makeKeyboardTest, makeScrollBarTest}) {
+                      makePointerTest, makeKeyboardTest, makeScrollBarTest, makeFileListsTest}) {
         std::unique_ptr<QObject> t(make());
         failures += QTest::qExec(t.get(), argc, argv);
     }

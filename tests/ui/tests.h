@@ -11,3 +11,4 @@ QObject* makePictureTest();
 QObject* makePointerTest();
 QObject* makeKeyboardTest();
 QObject* makeScrollBarTest();
+QObject* makeFileListsTest();
