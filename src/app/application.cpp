@@ -25,7 +25,7 @@ void describeProgram() {
     // and the captions must read exactly as written.
     QApplication::setApplicationVersion(QStringLiteral(PWDEMO_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
-    QApplication::setDesktopFileName(QStringLiteral("pwdemo"));
+    QApplication::setDesktopFileName(QStringLiteral("example.penwick_software.pwdemo"));
     QApplication::setWindowIcon(shell::ProgramIcon());
     // The windows are laid out in twips for an 8 point dialog font.
     QFont font = QApplication::font();

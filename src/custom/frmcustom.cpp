@@ -568,7 +568,6 @@ void frmCustom::buildRulersPage() {
                            QStringLiteral("lblSign%1").arg(i));
         auto* box = named(new ui::TextBox(table), QStringLiteral("SignPlanet%1").arg(i));
         box->setAccessibleName(sign + QStringLiteral(" ruler"));
-        box->setMaxLength(3);  // a planet abbreviation
         ui::setGeometryTwips(box, cw * 34 - 390, y, 780, kFieldHeight);
         SignPlanet[i] = box;
     }

@@ -1,7 +1,6 @@
 #include "custom/pointvalues.h"
 
 #include <QGroupBox>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -23,6 +22,7 @@ PointValues::PointValues() {
     setObjectName(QStringLiteral("PointValues"));
     setWindowTitle(QStringLiteral("Points for Elements and Modalities"));
     setDesignClientSizeTwips(kClientWidth, kClientHeight);
+    keepDesignSize();  // a short list and one field: nothing in it would use more room
 
     PlanetList = new ui::ListBox(this);
     PlanetList->setObjectName(QStringLiteral("PlanetList"));
@@ -86,27 +86,14 @@ void PointValues::Form_Load() {
         PointDefaults[static_cast<size_t>(p)] = p <= 2 ? 2 : p <= 11 ? 1 : 0;
     for (int p = 1; p <= n; ++p)
         PointWeights[static_cast<size_t>(p)] = PointDefaults[static_cast<size_t>(p)];
-    Text1->setText(valueText(PointWeights[static_cast<size_t>(PlanetList->ListIndex() + 1)]));
-}
-
-QString PointValues::valueText(float value) {
-    std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    if (ec != std::errc())
-        return QString();
-    QString s = QString::fromLatin1(buf.data(), end - buf.data());
-    if (s.startsWith(QLatin1String("0.")))
-        s.remove(0, 1);
-    if (s.startsWith(QLatin1String("-0.")))
-        s.remove(1, 1);
-    return s;
+    Text1->setText(ui::Locale::singleText(PointWeights[static_cast<size_t>(PlanetList->ListIndex() + 1)]));
 }
 
 void PointValues::PlanetList_Click() {
     const int position = PlanetList->ListIndex();
     if (position < 0 || position + 1 >= static_cast<int>(PointWeights.size()))
         return;
-    Text1->setText(valueText(PointWeights[static_cast<size_t>(position + 1)]));
+    Text1->setText(ui::Locale::singleText(PointWeights[static_cast<size_t>(position + 1)]));
 }
 
 void PointValues::Text1_LostFocus() {

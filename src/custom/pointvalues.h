@@ -29,10 +29,6 @@ public:
     // Builds the window afresh and shows it modally over `owner`.
     static void open(QWidget* owner);
 
-    // A value as the field shows it: shortest general form, "." as the separator,
-    // no zero before the point (.5), whole numbers without a point (2).
-    static QString valueText(float value);
-
     ui::ListBox* PlanetList;
     QGroupBox* fraPointValue;
     ui::TextBox* Text1;

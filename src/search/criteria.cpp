@@ -1,7 +1,6 @@
 #include "search/criteria.h"
 
 #include <cmath>
-#include <limits>
 
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
@@ -13,18 +12,6 @@ namespace {
 
 QString decimalSep() {
     return shell::DecimalSep.isEmpty() ? QStringLiteral(".") : shell::DecimalSep;
-}
-
-// The leading number with the user's separator as the decimal point (the
-// platform's leading-number reading knows only ".").
-double leadingNumberInLocale(const QString& text) {
-    const QString sep = decimalSep();
-    if (sep == u".")
-        return ui::Locale::leadingNumber(text);
-    QString s = text;
-    s.replace(u'.', u'x');  // a point is no decimal point here: reading stops at it
-    s.replace(sep, QStringLiteral("."));
-    return ui::Locale::leadingNumber(s);
 }
 
 void rewrite(Steps& steps, QString& text, const QString& to) {
@@ -41,7 +28,7 @@ void say(Steps& steps, const QString& message) {
 Steps checkDayOrMonth(const QString& original, double most, const QString& message) {
     Steps steps;
     QString text = original;
-    rewrite(steps, text, withPattern(text, QStringLiteral("00")));
+    rewrite(steps, text, ui::Locale::withPattern(text, QStringLiteral("00")));
     const double value = ui::Locale::leadingNumber(text);
     if (value > most) {
         say(steps, message);
@@ -122,13 +109,13 @@ Steps checkYear(const QString& original) {
     // Stage 2: the year itself, without its prefix.
     if (steps.empty()) {
         const bool prefixed = text.startsWith(u'<') || text.startsWith(u'>');
-        if (std::fabs(numericValue(prefixed ? text.mid(1) : text)) > 32000) {
+        if (std::fabs(ui::Locale::readNumber(prefixed ? text.mid(1) : text)) > 32000) {
             say(steps,
                 QStringLiteral("Year cannot be more than 32000.  Please re-enter the year."));
         }
     }
-    rewrite(steps, text, withPattern(text, QStringLiteral("0000")));
-    const double value = numericValue(text);
+    rewrite(steps, text, ui::Locale::withPattern(text, QStringLiteral("0000")));
+    const double value = ui::Locale::readNumber(text);
     if (value > 32000) {
         say(steps, QStringLiteral("The year number must be from 0 to 32000."));
     } else if (value == 0 && text != u"0000") {
@@ -141,7 +128,7 @@ Steps checkLongitude(const QString& original) {
     Steps steps;
     QString text = original;
     rewrite(steps, text, ClearNonNumeric(text));
-    const double value = numericValue(text);
+    const double value = ui::Locale::readNumber(text);
     if (value > 360)
         say(steps, QStringLiteral("Longitude must be a number from 0 to 360."));
     // Shown at single precision, as the field always did; a value beyond its
@@ -183,20 +170,10 @@ void FormatDecimalText(QString& text, int& digits) {
             while (text.size() < digits) text += u'0';
         }
     }
-    text = ui::Locale::format(numericValue(text),
-                              QString(std::max(digits, 0), u'0') + QStringLiteral(".00"));
-}
-
-double numericValue(const QString& text) {
-    if (ui::Locale::readsAsNumber(text))
-        return ui::Locale::readNumber(text);
-    return leadingNumberInLocale(text);
-}
-
-QString withPattern(const QString& text, const QString& picture) {
-    if (!ui::Locale::readsAsNumber(text))
-        return text;
-    return ui::Locale::format(ui::Locale::readNumber(text), picture);
+    const QString picture = QString(std::max(digits, 0), u'0') + QStringLiteral(".00");
+    text = ui::Locale::readsAsNumber(text)
+               ? ui::Locale::withPattern(text, picture)
+               : ui::Locale::format(ui::Locale::readNumber(text), picture);
 }
 
 }  // namespace search

@@ -48,13 +48,4 @@ QString ClearNonNumeric(const QString& text);
 // text's length when the text is shorter, as the routine always did.
 void FormatDecimalText(QString& text, int& digits);
 
-// The number a rewritten text stands for: the locale's reading when the whole
-// text is a number, otherwise its leading number (a text with ":" such as
-// "12:30" counts as 12), never infinite.
-double numericValue(const QString& text);
-
-// A text rewritten with a number picture ("00", "0000", "000.00") when it reads
-// as a number in the user's locale; any other text stays as it is.
-QString withPattern(const QString& text, const QString& picture);
-
 }  // namespace search

@@ -16,6 +16,7 @@
 #include "ui/indextab.h"
 #include "ui/msgbox.h"
 #include "ui/pause.h"
+#include "ui/columnheads.h"
 #include "ui/twips.h"
 
 namespace tables {
@@ -160,17 +161,24 @@ void frmTables::buildSunrisePage() {
     };
 
     auto* DateFrame = frame(QStringLiteral("Date of Birth"), p, 360, 300, 3600, 1680);
-    label(QStringLiteral("Mo  Day  Year"), DateFrame, 240, 300, 2400, 255);
+    // Each word of a column heading stands over its own field.
+    const auto heads = [this](const QString& text, QWidget* parent, std::vector<QWidget*> fields) {
+        auto* h = new ui::ColumnHeads(text, parent);
+        ui::setGeometryTwips(h, 240, 300, 2400, 255);
+        h->setColumns(std::move(fields));
+        return h;
+    };
     input(0, DateFrame, 240, 600, 540);
     input(1, DateFrame, 840, 600, 540);
     input(2, DateFrame, 1440, 600, 900);
+    Label5 = heads(QStringLiteral("Mo  Day  Year"), DateFrame, {txtInput[0], txtInput[1], txtInput[2]});
     options(ADBC, DateFrame, {"A.D.", "B.C."}, 240, 1140, 1200);
 
     auto* TimeFrame = frame(QStringLiteral("Time of Birth"), p, 4200, 300, 3600, 1680);
-    label(QStringLiteral("Hours Min Sec"), TimeFrame, 240, 300, 2400, 255);
     input(3, TimeFrame, 240, 600, 540);
     input(4, TimeFrame, 840, 600, 540);
     input(5, TimeFrame, 1440, 600, 540);
+    lblTimeHeads = heads(QStringLiteral("Hours Min Sec"), TimeFrame, {txtInput[3], txtInput[4], txtInput[5]});
     options(AMPM, TimeFrame, {"AM", "PM", "Unknown"}, 240, 1140, 1020);
 
     auto* LongFrame = frame(QStringLiteral("Longitude"), p, 360, 2280, 3600, 1440);
@@ -304,6 +312,7 @@ void frmTables::buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid
     const size_t i = static_cast<size_t>(tab + 1);
     auto* hint = shell::fittedLabel(kHint, page, 0, 0);
     hint->setObjectName(QStringLiteral("Label9_%1").arg(i));
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);  // ends at its arrow, however wide it grows
     QPalette pal = hint->palette();
     pal.setColor(QPalette::WindowText, Qt::blue);
     hint->setPalette(pal);
@@ -476,7 +485,9 @@ void frmTables::VSIndexTab1_Click() {
 
 void frmTables::PreviewScroll(ui::Grid& grid, qint32 previewMs, qint16 tab) {
     VSIndexTab1->Refresh();
-    const auto hidden = static_cast<qint16>(grid.Rows() - static_cast<int>(ui::height(&grid) / grid.RowHeight(1)));
+    // The grid as it is now, grown with the window, not as designed.
+    const double gridHeight = ui::toTwips(grid.height());
+    const auto hidden = static_cast<qint16>(grid.Rows() - static_cast<int>(gridHeight / grid.RowHeight(1)));
     // With one to four hidden rows a fifth is no whole row; step through them one
     // by one instead of never advancing.
     const int step = std::max(1, hidden / 5);

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 
 namespace ui {
+class ColumnHeads;
 class CommandButton;
 class ElasticPanel;
 class Grid;
@@ -73,6 +74,8 @@ public:
 
     // Sunrise page.
     std::array<ui::TextBox*, 10> txtInput{};
+    ui::ColumnHeads* Label5;        // "Mo  Day  Year" over inputs 0..2
+    ui::ColumnHeads* lblTimeHeads;  // "Hours Min Sec" over inputs 3..5
     ui::OptionArray* ADBC;
     ui::OptionArray* AMPM;
     ui::OptionArray* EWOp;

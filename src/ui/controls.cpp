@@ -7,9 +7,12 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include "ui/accessible.h"
+#include "ui/indextab.h"
 
 namespace ui {
 
@@ -17,6 +20,44 @@ namespace {
 // Set while a failed check hands the focus back: the field that loses the focus
 // then is not being left by the user, so its own check must not run.
 bool g_returningFocus = false;
+
+// Which mouse buttons are down, as the presses and releases delivered so far tell
+// (the same for real and synthesized events), and the leave checks waiting for
+// the click in progress to end.
+class MouseTracker : public QObject {
+public:
+    static MouseTracker& instance() {
+        static QPointer<MouseTracker> tracker;
+        if (!tracker) {
+            tracker = new MouseTracker;
+            tracker->setParent(qApp);
+            qApp->installEventFilter(tracker);
+        }
+        return *tracker;
+    }
+    Qt::MouseButtons buttonsDown() const { return down_; }
+    void afterRelease(TextBox* field) { waiting_.emplace_back(field); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonRelease && t != QEvent::MouseButtonDblClick)
+            return false;
+        down_ = static_cast<QMouseEvent*>(e)->buttons();
+        if (down_ == Qt::NoButton && !waiting_.empty()) {
+            // After the release has done its work (the click included).
+            for (const QPointer<TextBox>& field : waiting_) {
+                if (field) QTimer::singleShot(0, field, &TextBox::runLeaveCheckNow);
+            }
+            waiting_.clear();
+        }
+        return false;
+    }
+
+private:
+    Qt::MouseButtons down_;
+    std::vector<QPointer<TextBox>> waiting_;
+};
 }  // namespace
 
 bool clickOnAccessKey(QAbstractButton* button, QEvent* e) {
@@ -219,7 +260,31 @@ void ListBox::applyTopIndex() {
     pendingTop_ = -1;
 }
 
+namespace {
+// Styles such as Fusion open a combo box's list as a menu over the box, as tall as
+// the screen allows, ignoring how many entries the box means to show. This one
+// opens it below the box with that many entries and a scroll bar.
+class ListBelowStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* listBelowStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ListBelowStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+}  // namespace
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    setStyle(listBelowStyle());
     connect(this, &QComboBox::activated, this, [this] { emit Click(); });
 }
 
@@ -241,7 +306,10 @@ void ComboBox::Clear() {
 
 // ---------------------------------------------------------------- text box
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { useAccessibleControls(); }
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    useAccessibleControls();
+    MouseTracker::instance();  // watching from now on, before any press leaves a field
+}
 
 void filterKeyPress(QKeyEvent* e, const KeyFilter& filter, const std::function<void(QKeyEvent*)>& edit) {
     const bool withAlt = e->modifiers() & (Qt::AltModifier | Qt::MetaModifier);
@@ -355,17 +423,33 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
     const QWidget* next = QApplication::focusWidget();
     if (!next || next->window() != window()) return;
     emit LostFocus();
-    if (leaveCheck_) QTimer::singleShot(0, this, &TextBox::runLeaveCheck);
+    if (!leaveCheck_) return;
+    QTimer::singleShot(0, this, [this] {
+        // Left by a mouse press (seen by now, as Qt moves the focus before it
+        // delivers the press): the check waits until the click is over, so the
+        // click is never lost to its message, and a click that closes the window
+        // closes it.
+        if (MouseTracker::instance().buttonsDown() != Qt::NoButton) {
+            MouseTracker::instance().afterRelease(this);
+            return;
+        }
+        runLeaveCheck();
+    });
 }
 
 void TextBox::runLeaveCheck() {
-    if (checking_ || !leaveCheck_) return;
+    // A window that is closing checks nothing.
+    if (checking_ || !leaveCheck_ || !window()->isVisible()) return;
     checking_ = true;
     const bool ok = leaveCheck_();
-    if (!ok && isVisible()) {
-        g_returningFocus = true;
-        setFocus(Qt::OtherFocusReason);
-        g_returningFocus = false;
+    if (!ok) {
+        // Back on the field's own page, when leaving it switched pages.
+        if (!isVisible()) IndexTab::showPageOf(this);
+        if (isVisible()) {
+            g_returningFocus = true;
+            setFocus(Qt::OtherFocusReason);
+            g_returningFocus = false;
+        }
     }
     checking_ = false;
 }

@@ -181,8 +181,10 @@ public:
     using KeyFilter = ui::KeyFilter;
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
 
-    // Runs when the user leaves the field for another control of the same window.
-    // Return false to take the focus back (the check shows its own message).
+    // Runs when the user leaves the field for another control of the same window
+    // (after the click, when a mouse press left it); not once the window is
+    // closing. Return false to take the focus back (the check shows its own
+    // message), on the field's own page if leaving it switched pages.
     using LeaveCheck = std::function<bool()>;
     void setLeaveCheck(LeaveCheck check) { leaveCheck_ = std::move(check); }
 
@@ -191,6 +193,9 @@ public:
 
     // Inserts text as if typed: each character passes the key filter first.
     void insertFiltered(const QString& text);
+
+    // Runs the leave check now, as leaving the field does (the layer's own use).
+    void runLeaveCheckNow() { runLeaveCheck(); }
 
 signals:
     void GotFocus();

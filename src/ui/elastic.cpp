@@ -1,6 +1,12 @@
 #include "ui/elastic.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 
 #include "ui/twips.h"
@@ -14,8 +20,34 @@ void ElasticPanel::setDesignSizeTwips(double w, double h) {
     placeAll();
 }
 
+namespace {
+// Controls of one line of text need no more height when the panel grows: they
+// keep their design height, centred in the room their rectangle grew to.
+bool keepsItsHeight(const QWidget* w) {
+    return qobject_cast<const QPushButton*>(w) || qobject_cast<const QCheckBox*>(w) ||
+           qobject_cast<const QRadioButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+void placeScaled(QWidget* w, double sx, double sy) {
+    const QRectF r = geometryTwips(w);
+    double top = r.y() * sy;
+    double height = r.height() * sy;
+    if (keepsItsHeight(w)) {
+        top += (height - r.height()) / 2;
+        height = r.height();
+    }
+    w->setGeometry(toPixels(r.x() * sx), toPixels(top), toPixels(r.width() * sx), toPixels(height));
+    // A frame's contents grow with the frame.
+    if (qobject_cast<QGroupBox*>(w)) {
+        for (QObject* o : w->children()) {
+            if (auto* c = qobject_cast<QWidget*>(o); c && !c->isWindow()) placeScaled(c, sx, sy);
+        }
+    }
+}
+}  // namespace
+
 void ElasticPanel::placeChild(QWidget* child) {
-    const QRectF r = geometryTwips(child);
     double sx = 1.0;
     double sy = 1.0;
     if (!design_.isEmpty() && width() > 0 && height() > 0) {
@@ -24,8 +56,7 @@ void ElasticPanel::placeChild(QWidget* child) {
         sx = std::max(1.0, toTwips(width()) / design_.width());
         sy = std::max(1.0, toTwips(height()) / design_.height());
     }
-    child->setGeometry(toPixels(r.x() * sx), toPixels(r.y() * sy), toPixels(r.width() * sx),
-                       toPixels(r.height() * sy));
+    placeScaled(child, sx, sy);
 }
 
 void ElasticPanel::placeAll() {

@@ -28,6 +28,12 @@ void Form::setDesignClientSizeTwips(double w, double h) {
     setMinimumSize(toPixels(w), toPixels(h));
 }
 
+void Form::keepDesignSize() {
+    setFixedSize(minimumSize());
+    setSizeGripEnabled(false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
 void Form::keyPressEvent(QKeyEvent* e) {
     // The windows close by their own Close buttons; Escape or Enter must not
     // close a dialog behind the user's back as QDialog would.

@@ -24,6 +24,9 @@ public:
 
     // The client area the window was designed for; also its minimum size.
     void setDesignClientSizeTwips(double w, double h);
+    // For a window whose contents cannot use more room: it keeps its design size
+    // and does not offer to grow (no size grip, no maximize button).
+    void keepDesignSize();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -4,6 +4,7 @@
 #include <QStackedWidget>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "ui/accessible.h"
 #include "ui/elastic.h"
@@ -123,6 +124,18 @@ void IndexTab::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (layout()) layout()->activate();
     layOutPages();
+}
+
+void IndexTab::showPageOf(QWidget* control) {
+    std::vector<std::pair<IndexTab*, int>> pages;  // innermost first
+    for (QWidget* w = control; w; w = w->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* tab = stack ? qobject_cast<IndexTab*>(stack->parentWidget()) : nullptr;
+        if (tab && tab->stack_ == stack) pages.emplace_back(tab, stack->indexOf(w));
+    }
+    for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
+        if (it->first->CurrTab() != it->second) it->first->setCurrTab(it->second);
+    }
 }
 
 void IndexTab::Refresh() {

@@ -35,6 +35,10 @@ public:
     // page, never below it) and returns it.
     QSizeF fixPageDesignSize();
 
+    // Makes the pages that hold a control current, as a user selecting their
+    // tabs would (Click and Switch run), from the outermost index tab inward.
+    static void showPageOf(QWidget* control);
+
     // Draws the current page now (a preview running inside Click needs it).
     void Refresh();
 

@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include "custom/orbdefaults.h"
 #include "search/criteria.h"
 #include "searchfixture.h"
 #include "ui/controls.h"
@@ -149,6 +150,16 @@ private slots:
         row("house orb 1.5", "en_US", "house orb", "1.5", "01.50");
         row("house orb of letters", "de_DE", "house orb", "zwei", "0,00");
         row("ruler-in-house orb 3", "de_DE", "ruler house orb", "3", "3,00");
+        // The other separator is rewritten, in every locale; "default" is the orb
+        // the customizing window's table gives the field.
+        row("default orb in de", "de_DE", "ruler orb", "default", "07,00");
+        row("default orb in sv", "sv_SE", "ruler orb", "default", "07,00");
+        row("midpoint design orb in sv", "sv_SE", "midpoint orb", "02.00", "02,00");
+        row("orb 7.5 in de", "de_DE", "ruler orb", "7.5", "07,50");
+        row("house orb 7.5 in sv", "sv_SE", "house orb", "7.5", "07,50");
+        row("orb 7,5 in en", "en_US", "midpoint orb", "7,5", "07.50");
+        row("forty-digit day keeps its digits", "en_US", "day", "1234567890123456789012345678901234567890",
+            "1234567890123456789012345678901234567890", {kDay});
         // clang-format on
     }
     void leavingAFieldChecksAndRewritesIt() {
@@ -160,6 +171,12 @@ private slots:
         QFETCH(bool, stillChecked);
         searchtest::VocabularyLocale sw(locale);
         const Field f = fieldNamed(*w, field);
+        if (input == u"default") {
+            custom::CopyToOrbTable(custom::FillDefaultOrbs(), shell::OrbTable);
+            showField(f);
+            w->chkOrbDef1->setValue(Qt::Checked);
+            input = f.box->text();
+        }
         pasteAndLeave(f, input);
         QCOMPARE(f.box->text(), text);
         // The two house orbs are one setting: whatever one shows, so does the other.
@@ -191,6 +208,56 @@ private slots:
         QTRY_COMPARE(f.box->text(), QStringLiteral("04"));
         QVERIFY(!f.box->hasFocus());
         QCOMPARE(boxes->boxes().size(), 2);
+    }
+
+    // Leaving by switching pages: the message, then the field has the focus on its
+    // own page again.
+    void failedCheckReturnsToItsPage_data() {
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("access key") << false;
+        QTest::newRow("tab click") << true;
+    }
+    void failedCheckReturnsToItsPage() {
+        QFETCH(bool, byMouse);
+        const Field f = fieldNamed(*w, QStringLiteral("day"));
+        showField(f);
+        f.box->setText(QStringLiteral("45"));
+        f.box->setFocus();
+        if (byMouse) {
+            QTabBar* bar = w->vstSearch->tabBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(frmSearch::ByAspect).center());
+        } else {
+            QTest::keyClick(f.box, Qt::Key_L, Qt::AltModifier);
+        }
+        QTRY_COMPARE(boxes->boxes().size(), 1);
+        QCOMPARE(boxes->boxes().at(0).text, kDay);
+        QTRY_VERIFY(f.box->hasFocus());
+        QCOMPARE(w->vstSearch->CurrTab(), int(frmSearch::ByBirthday));
+        QVERIFY(f.box->isVisible());
+    }
+
+    // Closing runs no check, and the click that closes is not lost to a message.
+    void closingRunsNoCheck_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on Close") << "click";
+        QTest::newRow("File menu") << "menu";
+    }
+    void closingRunsNoCheck() {
+        QFETCH(QString, how);
+        const Field f = fieldNamed(*w, QStringLiteral("day"));
+        showField(f);
+        f.box->setText(QStringLiteral("45"));
+        f.box->setFocus();
+        if (how == u"click") {
+            QTest::mousePress(w->Command3D1, Qt::LeftButton);
+            settle();  // the press has moved the focus: a check would run now
+            QTest::mouseRelease(w->Command3D1, Qt::LeftButton);
+        } else {
+            w->mnuExit->trigger();
+        }
+        QTRY_VERIFY(!searchtest::Slot::exists());
+        settle();
+        QCOMPARE(boxes->boxes().size(), 0);
     }
 
     void keyFilters_data() {

@@ -222,12 +222,22 @@ private slots:
 
     void previewScrollsInFifthsAndEndsOnRowOne_data() {
         QTest::addColumn<int>("tab");
-        for (int t = 1; t <= 6; ++t) QTest::newRow(qPrintable(QStringLiteral("tab %1").arg(t))) << t;
+        QTest::addColumn<double>("taller");  // the window's height grown by
+        for (int t = 1; t <= 6; ++t) QTest::newRow(qPrintable(QStringLiteral("tab %1").arg(t))) << t << 1.0;
+        QTest::newRow("chart analysis, window taller") << 3 << 1.5;
     }
     void previewScrollsInFifthsAndEndsOnRowOne() {
         QFETCH(int, tab);
+        QFETCH(double, taller);
         ui::Grid& g = *w->reportGrid(tab);
-        const int hidden = g.Rows() - int(ui::height(&g) / g.RowHeight(1));
+        if (taller > 1.0) {
+            w->resize(w->width(), int(w->height() * taller));
+            w->VSIndexTab1->setCurrTab(tab);  // a page takes its new size when shown
+            w->VSIndexTab1->setCurrTab(0);
+            QVERIFY(ui::toTwips(g.height()) > ui::height(&g) * 1.2);
+        }
+        // The rows hidden below the grid as it is now.
+        const int hidden = g.Rows() - int(ui::toTwips(g.height()) / g.RowHeight(1));
         QVERIFY(hidden >= 5);
         const int step = hidden / 5;
         for (int selection = 0; selection < 2; ++selection) {  // every selection previews again
@@ -263,7 +273,7 @@ private slots:
 
     void previewWithFewHiddenRowsStepsByOne() {
         ui::Grid& g = *w->grdMP;
-        const int visible = int(ui::height(&g) / g.RowHeight(1));
+        const int visible = int(ui::toTwips(g.height()) / g.RowHeight(1));
         g.setRows(visible + 3);
         w->VSIndexTab1->setCurrTab(1);
         const QList<int> seen = topRowsDuring(g, [&] { w->PreviewScroll(g, 0, 1); });

@@ -1,9 +1,11 @@
 // Event rules of the platform layer's controls, and the layer's services.
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -126,6 +128,41 @@ private slots:
         QCOMPARE(events, QStringList({"click tab=2 page=old", "switch 2", "click tab=2 page=new",
                                       "click tab=1 page=old", "switch 1"}));
         tab.close();
+    }
+
+    // A read-only field changes only when the program writes it: assistive
+    // technology can neither set nor edit its text.
+    void readOnlyFieldRefusesAssistiveEdits() {
+        ui::TextBox box;
+        box.setText(QStringLiteral("1994"));
+        box.setReadOnly(true);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(a);
+        a->setText(QAccessible::Value, QStringLiteral("2000"));
+        if (QAccessibleEditableTextInterface* edit = a->editableTextInterface())
+            edit->replaceText(0, 4, QStringLiteral("2000"));
+        QCoreApplication::processEvents();
+        QCOMPARE(box.text(), QStringLiteral("1994"));
+        box.setText(QStringLiteral("06"));
+        QCOMPARE(box.text(), QStringLiteral("06"));
+        box.setReadOnly(false);
+        a->setText(QAccessible::Value, QStringLiteral("7"));
+        QTRY_COMPARE(box.text(), QStringLiteral("7"));
+    }
+
+    void comboListShowsAsManyEntriesAsSet() {
+        QWidget window;
+        window.resize(300, 200);
+        auto* combo = new ui::ComboBox(&window);
+        for (int i = 0; i < 60; ++i) combo->AddItem(QString::number(i));
+        combo->setMaxVisibleItems(16);
+        QVERIFY(testsupport::showActive(window));
+        combo->showPopup();
+        const QAbstractItemView* list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->viewport()->height() / list->sizeHintForRow(0), 16);
+        combo->hidePopup();
+        window.close();
     }
 
     void keyFilterSeesEveryCharacter() {
@@ -310,6 +347,16 @@ private slots:
         QCOMPARE(ui::width(&child), 600.0);  // the design stays what code set
         panel.resize(100, 50);               // smaller than designed: never squeezed
         QCOMPARE(child.geometry(), QRect(20, 10, 40, 20));
+
+        // A frame's contents grow with it; a one-line control keeps its height,
+        // centred in the room it grew to.
+        QGroupBox frame(&panel);
+        ui::setGeometryTwips(&frame, 0, 0, 1500, 900);
+        ui::CommandButton button(QStringLiteral("OK"), &frame);
+        ui::setGeometryTwips(&button, 300, 300, 600, 300);
+        panel.resize(400, 200);
+        QCOMPARE(frame.geometry(), QRect(0, 0, 200, 120));
+        QCOMPARE(button.geometry(), QRect(40, 50, 80, 20));
         panel.close();
     }
 
@@ -488,9 +535,17 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::newRow("point in en") << "en_US" << "2.5" << true << 2.5;
         QTest::newRow("comma in de") << "de_DE" << " 2,5 " << true << 2.5;
-        QTest::newRow("letters") << "en_US" << "2.5x" << false << 0.0;
+        QTest::newRow("point groups in de") << "de_DE" << "7.00" << true << 700.0;
+        QTest::newRow("point groups in sv") << "sv_SE" << "7.5" << true << 75.0;
+        QTest::newRow("comma groups in en") << "en_US" << "7,5" << true << 75.0;
+        QTest::newRow("grouped thousands in de") << "de_DE" << "1.234,5" << true << 1234.5;
+        QTest::newRow("blank is no group in en") << "en_US" << "7 5" << false << 7.0;
+        QTest::newRow("hyphen minus in sv") << "sv_SE" << "-500" << true << -500.0;
+        QTest::newRow("exponent in sv") << "sv_SE" << "1e3" << true << 1000.0;
+        QTest::newRow("letters read up to them") << "en_US" << "2.5x" << false << 2.5;
         QTest::newRow("empty") << "en_US" << "" << false << 0.0;
-        QTest::newRow("colon") << "en_US" << "1:30" << false << 0.0;
+        QTest::newRow("colon") << "en_US" << "1:30" << false << 1.0;
+        QTest::newRow("too large") << "en_US" << "1e999" << false << 0.0;
     }
     void localeReading() {
         QFETCH(QString, locale);
@@ -500,6 +555,48 @@ private slots:
         testsupport::LocaleSwitch sw(locale);
         QCOMPARE(ui::Locale::readsAsNumber(text), reads);
         QCOMPARE(ui::Locale::readNumber(text), value);
+    }
+
+    void patternsKeepTheTextsOwnDigits_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("expected");
+        const QString forty = QStringLiteral("1234567890123456789012345678901234567890");
+        QTest::newRow("forty digits") << "en_US" << forty << "00" << forty;
+        QTest::newRow("padded") << "en_US" << "5" << "0000" << "0005";
+        QTest::newRow("negative in sv") << "sv_SE" << "-500" << "0000" << "-0500";
+        QTest::newRow("decimal half rounds away") << "en_US" << "1.005" << "0.00" << "1.01";
+        QTest::newRow("carry into a new digit") << "de_DE" << "9,996" << "00.00" << "10,00";
+        QTest::newRow("exponent") << "en_US" << "25e-1" << "000.00" << "002.50";
+        QTest::newRow("no number stays") << "en_US" << " x1" << "00" << " x1";
+    }
+    void patternsKeepTheTextsOwnDigits() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, picture);
+        QFETCH(QString, expected);
+        testsupport::LocaleSwitch sw(locale);
+        QCOMPARE(ui::Locale::withPattern(text, picture), expected);
+    }
+
+    void singlePrecisionGeneralForm_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("whole") << 2.0f << "2";
+        QTest::newRow("no zero before the point") << 0.5f << ".5";
+        QTest::newRow("negative fraction") << -0.25f << "-.25";
+        QTest::newRow("seven digits") << 0.333333333f << ".3333333";
+        QTest::newRow("large") << -12345678.0f << "-1.234568E+07";
+        QTest::newRow("largest plain") << 1234567.0f << "1234567";
+        QTest::newRow("small") << 0.00001f << "1E-05";
+        QTest::newRow("smallest plain") << 0.0001f << ".0001";
+    }
+    void singlePrecisionGeneralForm() {
+        QFETCH(float, value);
+        QFETCH(QString, expected);
+        testsupport::LocaleSwitch sw(QStringLiteral("de_DE"));  // "." whatever the locale
+        QCOMPARE(ui::Locale::singleText(value), expected);
     }
 
     void todayCanBeFixed() {
