@@ -19,14 +19,14 @@
 
 namespace testsupport {
 
-// A temporary folder filled from specs: "name" a file, "name/" a folder,
+// A temporary folder filled from entries: "name" a file, "name/" a folder,
 // "name -> target" a symbolic link, "name/!" a folder nobody may read.
 // It lives in memory where the machine offers that: creating thousands of files
 // on a busy disk takes seconds.
 class FileTree {
 public:
     FileTree() : dir_(base() + QStringLiteral("/filetree-XXXXXX")) { ::chmod(QFile::encodeName(dir_.path()).constData(), 0755); }
-    explicit FileTree(const std::vector<QByteArray>& specs) : FileTree() { add(specs); }
+    explicit FileTree(const std::vector<QByteArray>& entries) : FileTree() { add(entries); }
     ~FileTree() {
         // Names that are not valid UTF-8 are beyond QTemporaryDir: remove by bytes.
         for (const QByteArray& p : locked_) ::chmod(p.constData(), 0755);
@@ -40,18 +40,18 @@ public:
         const QByteArray root = QFile::encodeName(dir_.path());
         return relative.isEmpty() ? root : root + '/' + relative;
     }
-    void add(const std::vector<QByteArray>& specs) {
-        for (const QByteArray& spec : specs) {
-            if (const qsizetype arrow = spec.indexOf(" -> "); arrow > 0) {
-                ::symlink(spec.mid(arrow + 4).constData(), path(spec.left(arrow)).constData());
-            } else if (spec.endsWith("/!")) {
-                const QByteArray p = path(spec.chopped(2));
+    void add(const std::vector<QByteArray>& entries) {
+        for (const QByteArray& entry : entries) {
+            if (const qsizetype arrow = entry.indexOf(" -> "); arrow > 0) {
+                ::symlink(entry.mid(arrow + 4).constData(), path(entry.left(arrow)).constData());
+            } else if (entry.endsWith("/!")) {
+                const QByteArray p = path(entry.chopped(2));
                 ::mkdir(p.constData(), 0755);
                 locked_.push_back(p);
-            } else if (spec.endsWith('/')) {
-                ::mkdir(path(spec.chopped(1)).constData(), 0755);
+            } else if (entry.endsWith('/')) {
+                ::mkdir(path(entry.chopped(1)).constData(), 0755);
             } else {
-                ::close(::open(path(spec).constData(), O_CREAT | O_WRONLY, 0644));
+                ::close(::open(path(entry).constData(), O_CREAT | O_WRONLY, 0644));
             }
         }
         for (const QByteArray& p : locked_) ::chmod(p.constData(), 0);
