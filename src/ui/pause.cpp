@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ui {
@@ -14,6 +15,7 @@ namespace ui {
 namespace {
 
 bool g_disabled = false;
+double g_scale = 1.0;
 
 // One entry per running pause, innermost last: the windows that existed when it
 // began. Input for them waits; windows opened since are free (a message box
@@ -87,6 +89,8 @@ protected:
 void pause(int ms) {
     if (g_disabled || ms <= 0)
         return;
+    if (g_scale != 1.0)
+        ms = std::max(1, static_cast<int>(std::lround(ms * g_scale)));
     static CloseHolder holder;
     if (g_running.empty())
         qApp->installEventFilter(&holder);
@@ -116,6 +120,10 @@ void setPausesDisabled(bool disabled) {
 }
 bool pausesDisabled() {
     return g_disabled;
+}
+
+void setPauseScale(double factor) {
+    g_scale = factor;
 }
 
 }  // namespace ui

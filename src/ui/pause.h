@@ -23,4 +23,8 @@ void deliverInput(QWidget* target, std::function<void()> action);
 void setPausesDisabled(bool disabled);
 bool pausesDisabled();
 
+// Tests that want the pause paths to run, only sooner, shorten every pause by a
+// factor (1 in the program); a shortened pause still lasts at least 1 ms.
+void setPauseScale(double factor);
+
 }  // namespace ui
