@@ -9,7 +9,7 @@ class Form1;
 
 namespace app {
 
-// Program name, version and icon.
+// Program name, version and icon; the font and the pixmap cache's size.
 void describeProgram();
 
 // Connects each feature button of the main menu to the window it opens.
