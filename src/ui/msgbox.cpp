@@ -1,5 +1,7 @@
 #include "ui/msgbox.h"
 
+#include "ui/pause.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -24,6 +26,7 @@ QMessageBox::Icon toQt(Icon icon) {
 void msgBox(const QString& text, Icon icon, const QString& title) {
     const MsgRecord rec{text, icon, title.isEmpty() ? QString::fromLatin1(kProgramTitle) : title};
     ++g_openBoxes;
+    const HoldInput hold;
     if (g_hook) {
         g_hook(rec);
     } else {

@@ -84,27 +84,38 @@ protected:
     }
 };
 
+CloseHolder& closeHolder() {
+    static CloseHolder holder;
+    return holder;
+}
+
 }  // namespace
+
+HoldInput::HoldInput() {
+    if (g_running.empty())
+        qApp->installEventFilter(&closeHolder());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    g_running.emplace_back(windows.begin(), windows.end());
+}
+
+HoldInput::~HoldInput() {
+    g_running.pop_back();
+    if (g_running.empty())
+        qApp->removeEventFilter(&closeHolder());
+    if (!g_held.empty())
+        scheduleRelease();
+}
 
 void pause(int ms) {
     if (g_disabled || ms <= 0)
         return;
     if (g_scale != 1.0)
         ms = std::max(1, static_cast<int>(std::lround(ms * g_scale)));
-    static CloseHolder holder;
-    if (g_running.empty())
-        qApp->installEventFilter(&holder);
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    g_running.emplace_back(windows.begin(), windows.end());
+    const HoldInput hold;
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     // Paint and timer events run; mouse and keyboard wait until the pause is over.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    g_running.pop_back();
-    if (g_running.empty())
-        qApp->removeEventFilter(&holder);
-    if (!g_held.empty())
-        scheduleRelease();
 }
 
 void deliverInput(QWidget* target, std::function<void()> action) {

@@ -14,6 +14,18 @@ namespace ui {
 
 void pause(int milliseconds);
 
+// Holds input and close requests for the windows that exist now, as a pause
+// does, for as long as it lives. A message box holds the windows under it: a
+// window closed while its box is up would be deleted under the code that showed
+// the box, so the close waits until the box is answered.
+class HoldInput {
+public:
+    HoldInput();
+    ~HoldInput();
+    HoldInput(const HoldInput&) = delete;
+    HoldInput& operator=(const HoldInput&) = delete;
+};
+
 // Input that does not come through the window system's queue (a press, toggle,
 // text or tab chosen through assistive technology): runs at once, or, while a
 // pause holds the target's window, after the pause, in the order it came.

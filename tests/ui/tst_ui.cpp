@@ -482,6 +482,24 @@ private slots:
         window.close();
     }
 
+    // The code that showed a box goes on after it: its window must still be there.
+    void windowClosedUnderItsBoxClosesAfterTheAnswer() {
+        QPointer<QWidget> window = new QWidget;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        bool openWhileBoxUp = false;
+        QTimer::singleShot(5, window, [&] {
+            window->close();  // the close box, or assistive technology
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            openWhileBoxUp = window && window->isVisible();
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+        });
+        ui::msgBox(QStringLiteral("Sorted"), ui::Icon::Information);
+        QVERIFY(openWhileBoxUp);
+        QVERIFY(window);
+        QTRY_VERIFY(!window);
+    }
+
     void numberPictures_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("value");
