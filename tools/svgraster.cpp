@@ -1,35 +1,45 @@
-// Build-time tool: renders an SVG picture into a PNG of a given size in pixels,
-// shape kept and centred, so the program starts without the SVG machinery for
-// the pictures it shows at once (main menu buttons, window icon).
+// Build-time tool: renders an SVG picture into a PNG, so the program shows its
+// pictures by decoding a small PNG instead of running the SVG machinery while a
+// window opens.
 //
-// svgraster IN.svg OUT.png SIZE
+// svgraster IN.svg OUT.png SIZE             a square of SIZE pixels, the picture
+//                                           centred in it (buttons, window icon)
+// svgraster IN.svg OUT.png WIDTH HEIGHT     the picture's shape fitted into
+//                                           WIDTH x HEIGHT, the PNG as large as
+//                                           the fitted picture (picture controls)
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: svgraster IN.svg OUT.png SIZE\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: svgraster IN.svg OUT.png SIZE | WIDTH HEIGHT\n");
         return 2;
     }
     QGuiApplication app(argc, argv);
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
-    const int size = QByteArray(argv[3]).toInt();
-    if (!svg.isValid() || size <= 0) {
+    const int width = QByteArray(argv[3]).toInt();
+    const int height = argc == 5 ? QByteArray(argv[4]).toInt() : width;
+    if (!svg.isValid() || width <= 0 || height <= 0) {
         std::fprintf(stderr, "svgraster: cannot render %s at %s\n", argv[1], argv[3]);
         return 1;
     }
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     QSizeF box = svg.defaultSize();
-    box.scale(size, size, Qt::KeepAspectRatio);
+    box.scale(width, height, Qt::KeepAspectRatio);
+    const QSize canvas = argc == 5 ? QSize(static_cast<int>(std::lround(box.width())),
+                                           static_cast<int>(std::lround(box.height())))
+                                   : QSize(width, height);
+    QImage image(canvas, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    svg.render(&p, QRectF((size - box.width()) / 2, (size - box.height()) / 2, box.width(), box.height()));
+    svg.render(&p, QRectF((canvas.width() - box.width()) / 2, (canvas.height() - box.height()) / 2, box.width(),
+                          box.height()));
     p.end();
     return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
 }

@@ -470,7 +470,7 @@ void frmCustom::buildArabicPage() {
     ui::setGeometryTwips(cboPartNames, listLeft, 450, listWidth, kFieldHeight);
     lblPartNames->setBuddy(cboPartNames);
     cmdAddArrow = named(new ui::CommandButton(QString(), p), QStringLiteral("cmdAddArrow"));
-    cmdAddArrow->setIcon(QIcon(QStringLiteral(":/custom/add_arrow.svg")));
+    cmdAddArrow->setIcon(ui::pictureIcon(QStringLiteral(":/custom/add_arrow.svg")));
     cmdAddArrow->setIconSize(QSize(20, 20));
     cmdAddArrow->setAccessibleName(QStringLiteral("Add the part to the list"));
     ui::setGeometryTwips(cmdAddArrow, listLeft, 930, 540, 480);

@@ -24,6 +24,7 @@
 #include "ui/indextab.h"
 #include "ui/locale.h"
 #include "ui/msgbox.h"
+#include "ui/picture.h"
 #include "ui/pointer.h"
 #include "ui/twips.h"
 
@@ -463,8 +464,7 @@ void frmSearch::buildResults() {
         auto* b = new ui::PictureButton(QString(), picToolBar);
         b->setObjectName(QStringLiteral("cmdToolBar%1").arg(i));
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        b->setIcon(
-            QIcon(QStringLiteral(":/search/%1.svg").arg(QLatin1String(kToolBarPictures[i]))));
+        b->setIcon(ui::pictureIcon(QStringLiteral(":/search/%1.svg").arg(QLatin1String(kToolBarPictures[i]))));
         b->setIconSize(QSize(22, 22));
         b->setAccessibleName(toolBarDescription(static_cast<int>(i)));
         ui::setGeometryTwips(b, kToolBarLefts[i], 45, kToolButton, kToolButton);
@@ -474,9 +474,8 @@ void frmSearch::buildResults() {
     }
 
     // The Undo button's two looks; the pictures stay out of sight.
-    UndoOnPicture = QIcon(QStringLiteral(":/search/undo_on.svg"));
-    UndoOffPicture.addFile(QStringLiteral(":/search/undo_off.svg"), {}, QIcon::Normal);
-    UndoOffPicture.addFile(QStringLiteral(":/search/undo_off.svg"), {}, QIcon::Disabled);
+    UndoOnPicture = ui::pictureIcon(QStringLiteral(":/search/undo_on.svg"));
+    UndoOffPicture = ui::pictureIcon(QStringLiteral(":/search/undo_off.svg"), true);
     imgUndoOn = new QLabel(vseResults);
     imgUndoOn->setObjectName(QStringLiteral("imgUndoOn"));
     imgUndoOn->setPixmap(UndoOnPicture.pixmap(22, 22));

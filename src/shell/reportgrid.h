@@ -29,6 +29,7 @@ void appendRow(ui::Grid& grid, std::span<const char* const> cells);
 // Appends the data rows; the header row then becomes the one fixed row.
 template <size_t N>
 void appendRows(ui::Grid& grid, std::span<const std::array<const char*, N>> rows) {
+    const ui::Grid::Batch batch(grid);
     for (const std::array<const char*, N>& cells : rows) appendRow(grid, cells);
     grid.setFixedRows(1);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/msgbox.h"
+#include "ui/picture.h"
 #include "ui/twips.h"
 
 namespace shell {
@@ -43,11 +44,6 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-QIcon ButtonPicture(const QString& name) {
-    QIcon icon;
-    addPng(icon, QStringLiteral(":/buttons/%1.png").arg(name));
-    addPng(icon, QStringLiteral(":/buttons/%1@2x.png").arg(name), 2.0);
-    return icon;
-}
+QIcon ButtonPicture(const QString& name) { return ui::pictureIcon(QStringLiteral(":/buttons/%1.svg").arg(name)); }
 
 }  // namespace shell

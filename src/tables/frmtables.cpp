@@ -16,6 +16,7 @@
 #include "ui/indextab.h"
 #include "ui/msgbox.h"
 #include "ui/pause.h"
+#include "ui/picture.h"
 #include "ui/columnheads.h"
 #include "ui/twips.h"
 
@@ -218,7 +219,8 @@ void frmTables::buildSunrisePage() {
     Image3 = new QLabel(VSElastic4);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setAccessibleName(QStringLiteral("Chart drawn for the moment of sunrise"));
-    Image3->setPixmap(QIcon(QStringLiteral(":/pictures/sunrise_chart.svg")).pixmap(QSize(180, 180)));
+    Image3->setPixmap(
+        ui::renderPicture(QStringLiteral(":/pictures/sunrise_chart.svg"), QSize(180, 180), Image3->devicePixelRatioF()));
     Image3->setAlignment(Qt::AlignCenter);
     ui::setGeometryTwips(Image3, 0, 0, 3300, 2880);
     lblSunrise3 = label(QStringLiteral("Allowing you to draw a chart for the exact moment of sunrise."), VSElastic4, 120,
@@ -321,7 +323,8 @@ void frmTables::buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid
     auto* arrow = new QLabel(page);
     arrow->setObjectName(QStringLiteral("imgDownArrow%1").arg(i));
     arrow->setAccessibleName(QStringLiteral("Arrow pointing at the scroll bar"));
-    arrow->setPixmap(QIcon(QStringLiteral(":/pictures/down_arrow.svg")).pixmap(QSize(16, 24)));
+    arrow->setPixmap(
+        ui::renderPicture(QStringLiteral(":/pictures/down_arrow.svg"), QSize(16, 24), arrow->devicePixelRatioF()));
     ui::setGeometryTwips(arrow, 0, kGridTop - 360 - kHintGap, 240, 360);
     arrow->hide();
     imgDownArrow[i] = arrow;

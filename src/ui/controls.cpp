@@ -284,8 +284,16 @@ QStyle* listBelowStyle() {
 }  // namespace
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
-    setStyle(listBelowStyle());
     connect(this, &QComboBox::activated, this, [this] { emit Click(); });
+}
+
+void ComboBox::showPopup() {
+    // Set when the list first opens, not when the box is built: a style change
+    // makes the box build its list window at once, and a window with many boxes
+    // would pay for lists nobody opens.
+    if (style() != listBelowStyle())
+        setStyle(listBelowStyle());
+    QComboBox::showPopup();
 }
 
 void ComboBox::setListIndex(int index) {

@@ -169,6 +169,9 @@ public:
     // Empties the list and the text.
     void Clear();
 
+    // Opens the list below the box, as many entries tall as the box shows.
+    void showPopup() override;
+
 signals:
     void Click();
 };

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLocale>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "ui/locale.h"
@@ -17,6 +18,17 @@ public:
     int rows() const { return static_cast<int>(cells_.size()); }
     int cols() const { return cols_; }
 
+    // While a batch runs the view hears of nothing; its end is one reset, so
+    // filling a grid row by row costs one layout pass instead of one per row.
+    void beginBatch() {
+        if (batch_++ == 0)
+            beginResetModel();
+    }
+    void endBatch() {
+        if (--batch_ == 0)
+            endResetModel();
+    }
+
     void resizeTo(int rows, int cols) {
         beginResetModel();
         cols_ = std::max(0, cols);
@@ -26,6 +38,15 @@ public:
             while (r.size() > cols_) r.removeLast();
         }
         endResetModel();
+    }
+
+    void beginResetModel() {
+        if (batch_ == 0)
+            QAbstractTableModel::beginResetModel();
+    }
+    void endResetModel() {
+        if (batch_ == 0)
+            QAbstractTableModel::endResetModel();
     }
 
     void setFixed(int fixedRows, int fixedCols) {
@@ -43,6 +64,8 @@ public:
     void setCell(int r, int c, const QString& text) {
         if (r < 0 || r >= rows() || c < 0 || c >= cols_) return;
         cells_[static_cast<size_t>(r)][c] = text;
+        if (batch_ > 0)
+            return;
         if (r < fixedRows_) {
             emit headerDataChanged(Qt::Horizontal, c, c);
         } else {
@@ -53,12 +76,14 @@ public:
 
     void appendRow(const QStringList& row) {
         const int viewRow = rows() - fixedRows_;
-        beginInsertRows({}, viewRow, viewRow);
+        if (batch_ == 0)
+            beginInsertRows({}, viewRow, viewRow);
         QStringList r = row;
         while (r.size() < cols_) r.append(QString());
         while (r.size() > cols_) r.removeLast();
         cells_.push_back(r);
-        endInsertRows();
+        if (batch_ == 0)
+            endInsertRows();
     }
 
     void setAlignments(const std::vector<Grid::Align>* align) { align_ = align; }
@@ -109,9 +134,35 @@ private:
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     const std::vector<Grid::Align>* align_ = nullptr;
+    int batch_ = 0;
+};
+
+// The fixed row as a grey band with dark lines right and below, drawn directly:
+// a style sheet would do the same at many times the cost of building the grid.
+class GridHeader : public QHeaderView {
+public:
+    explicit GridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override {
+        if (!rect.isValid())
+            return;
+        p->save();
+        p->fillRect(rect, QColor(0xc0, 0xc0, 0xc0));
+        p->setPen(QColor(0x80, 0x80, 0x80));
+        p->drawLine(rect.topRight(), rect.bottomRight());
+        p->drawLine(rect.bottomLeft(), rect.bottomRight());
+        p->setPen(Qt::black);
+        const QRect text = rect.adjusted(3, 0, -1, -1);
+        const QString caption = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        p->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    fontMetrics().elidedText(caption, textElideMode(), text.width()));
+        p->restore();
+    }
 };
 
 Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    setHorizontalHeader(new GridHeader(this));
     model_->setAlignments(&align_);
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -133,13 +184,13 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     // The last column takes up what the columns leave of the width, so a grid
     // grown with its window shows no bare strip beside its rows.
     horizontalHeader()->setStretchLastSection(true);
-    setStyleSheet(QStringLiteral("QHeaderView::section { background: #c0c0c0; color: black;"
-                                 " border: 0px; border-right: 1px solid #808080;"
-                                 " border-bottom: 1px solid #808080; padding-left: 3px; }"));
     applyFixedRows();
 }
 
 Grid::~Grid() = default;
+
+Grid::Batch::Batch(Grid& grid) : model_(*grid.model_) { model_.beginBatch(); }
+Grid::Batch::~Batch() { model_.endBatch(); }
 
 int Grid::Rows() const { return model_->rows(); }
 void Grid::setRows(int rows) { model_->resizeTo(rows, model_->cols()); }

@@ -21,6 +21,18 @@ public:
     explicit Grid(QWidget* parent = nullptr);
     ~Grid() override;
 
+    // Changes made while a Batch lives reach the view at its end, at once.
+    class Batch {
+    public:
+        explicit Batch(Grid& grid);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        GridModel& model_;
+    };
+
     int Rows() const;
     void setRows(int rows);
     int Cols() const;

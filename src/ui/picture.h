@@ -4,12 +4,25 @@
 // centred), drawn afresh for each size so it stays sharp when a window grows.
 // The picture is rendered on first paint, so pictures on pages never shown cost
 // nothing. A left click inside the control raises Click.
+//
+// At the size a window's design gives the control, the picture comes from a PNG
+// rendered at build time (":/a/b.png", ":/a/b@2x.png" beside ":/a/b.svg"): a
+// window opens without running the SVG renderer. Other sizes render the SVG.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 namespace ui {
+
+// The picture fitted into box (aspect kept) at the device pixel ratio: the
+// build-time PNG when one has exactly that size, else the SVG rendered.
+QPixmap renderPicture(const QString& resource, QSize box, qreal dpr);
+
+// An icon of the build-time PNGs at 1x and 2x (the SVG itself when there are
+// none); sameWhenDisabled keeps the picture as it is on a disabled control.
+QIcon pictureIcon(const QString& resource, bool sameWhenDisabled = false);
 
 class Picture : public QWidget {
     Q_OBJECT

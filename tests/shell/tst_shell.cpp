@@ -1,6 +1,8 @@
 // The main menu, the shared vocabulary and the shared screen routines.
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QImageReader>
 #include <QTest>
 
 #include "fixtures.h"
@@ -194,6 +196,26 @@ private slots:
             }
         }
         menu.close();
+    }
+
+    // Every picture of the program has its build-time PNGs, the second twice the first.
+    void everyPictureHasItsRasters() {
+        QStringList pictures;
+        for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
+                             QDirIterator::Subdirectories);
+             it.hasNext();)
+            pictures << it.next();
+        QVERIFY(pictures.size() > 40);
+        for (const QString& svg : pictures) {
+            if (svg.startsWith(QLatin1String(":/icons/")))
+                continue;  // the window icon comes in the window system's sizes
+            const QString base = svg.chopped(4);
+            const QSize one = QImageReader(base + QStringLiteral(".png")).size();
+            const QSize two = QImageReader(base + QStringLiteral("@2x.png")).size();
+            QVERIFY2(one.isValid() && two.isValid(), qPrintable(svg));
+            QVERIFY2(std::abs(two.width() - 2 * one.width()) <= 1 && std::abs(two.height() - 2 * one.height()) <= 1,
+                     qPrintable(svg));
+        }
     }
 
     void statusLineFollowsThePointer() {

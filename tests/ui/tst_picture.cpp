@@ -1,6 +1,8 @@
 // The picture control: scaled rendering on demand and its Click.
 
 #include <QFile>
+#include <QImage>
+#include <tuple>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,40 @@ private slots:
         p.resize(size * 2);  // drawn afresh for the new size, not stretched
         QTRY_COMPARE(p.rendered().deviceIndependentSize().toSize(), drawn * 2);
         p.close();
+    }
+
+    // Beside the SVG, PNGs made at build time for the design size: used when the
+    // box asks for exactly their size, the SVG otherwise.
+    void buildTimeRastersServeTheirOwnSize_data() {
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QColor>("seen");  // red: the 1x PNG, blue: the 2x PNG, else the SVG
+        QTest::newRow("design size") << QSize(16, 24) << 1.0 << QColor(Qt::red);
+        QTest::newRow("design size, a little wider") << QSize(17, 24) << 1.0 << QColor(Qt::red);
+        QTest::newRow("design size on a 2x screen") << QSize(16, 24) << 2.0 << QColor(Qt::blue);
+        QTest::newRow("twice the design size") << QSize(32, 48) << 1.0 << QColor(Qt::blue);
+        QTest::newRow("any other size") << QSize(20, 30) << 1.0 << QColor();
+    }
+    void buildTimeRastersServeTheirOwnSize() {
+        QFETCH(QSize, box);
+        QFETCH(qreal, ratio);
+        QFETCH(QColor, seen);
+        const QString svg = dir.filePath(QStringLiteral("sized.svg"));
+        QVERIFY(QFile::exists(svg) || QFile::copy(arrow, svg));
+        for (const auto& [name, size, colour] : {std::tuple{"sized.png", QSize(16, 24), QColor(Qt::red)},
+                                                 std::tuple{"sized@2x.png", QSize(32, 48), QColor(Qt::blue)}}) {
+            QImage raster(size, QImage::Format_RGB32);
+            raster.fill(colour);
+            QVERIFY(raster.save(dir.filePath(QLatin1String(name)), "PNG"));
+        }
+        const QPixmap pm = ui::renderPicture(svg, box, ratio);
+        QVERIFY(!pm.isNull());
+        QCOMPARE(pm.devicePixelRatio(), ratio);
+        const QColor centre = pm.toImage().pixelColor(pm.width() / 2, pm.height() / 2);
+        if (seen.isValid())
+            QCOMPARE(centre, seen);
+        else
+            QVERIFY(centre != QColor(Qt::red) && centre != QColor(Qt::blue));
     }
 
     void clickNeedsPressAndReleaseInside() {
