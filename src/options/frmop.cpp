@@ -79,11 +79,10 @@ T* fitted(T* b, double l, double t) {
     return b;
 }
 
-ui::TextBox* field(const QString& name, const QString& spoken, QWidget* parent, double l, double t, double w,
-                   int maxLength = 0) {
+// No field here has a length limit: the window's design gives none.
+ui::TextBox* field(const QString& name, const QString& spoken, QWidget* parent, double l, double t, double w) {
     auto* box = named(new ui::TextBox(parent), name);
     box->setAccessibleName(spoken);
-    if (maxLength > 0) box->setMaxLength(maxLength);
     ui::setGeometryTwips(box, l, t, w, kFieldHeight);
     return box;
 }
@@ -239,9 +238,9 @@ void frmOp::buildTransitPage() {
     TranViewOption->select(0);
 
     Frame9 = frame(QStringLiteral("Starting Date"), QStringLiteral("Frame9"), p, x1, y0 + 1960, w1, 1020);
-    TMonth = field(QStringLiteral("TMonth"), QStringLiteral("Starting month"), Frame9, 240, 360, 330, 2);
-    TDay = field(QStringLiteral("TDay"), QStringLiteral("Starting day"), Frame9, 705, 360, 330, 2);
-    TYear = field(QStringLiteral("TYear"), QStringLiteral("Starting year"), Frame9, 1050, 360, 600, 4);
+    TMonth = field(QStringLiteral("TMonth"), QStringLiteral("Starting month"), Frame9, 240, 360, 330);
+    TDay = field(QStringLiteral("TDay"), QStringLiteral("Starting day"), Frame9, 705, 360, 330);
+    TYear = field(QStringLiteral("TYear"), QStringLiteral("Starting year"), Frame9, 1050, 360, 600);
     for (ui::TextBox* b : {TMonth, TDay, TYear}) b->setAlignment(Qt::AlignCenter);
     Label21 = named(label(QStringLiteral("Mo.   Day  Year"), Frame9, 240, 705, w1 - 300, 240),
                     QStringLiteral("Label21"));
@@ -359,9 +358,9 @@ void frmOp::buildProgressPage() {
     const std::array<const char*, 3> dateCaptions{"Mon", "Day", "Year"};
     const std::array<double, 3> dateLeft{kInset, 840, 1500};
     for (size_t i = 0; i < 3; ++i) label(QLatin1String(dateCaptions[i]), Frame1, dateLeft[i], kFirstRow, 600, 240);
-    PMon = field(QStringLiteral("PMon"), QStringLiteral("Progress to month"), Frame1, dateLeft[0], 570, 480, 2);
-    PDay = field(QStringLiteral("PDay"), QStringLiteral("Progress to day"), Frame1, dateLeft[1], 570, 480, 2);
-    Pyear = field(QStringLiteral("Pyear"), QStringLiteral("Progress to year"), Frame1, dateLeft[2], 570, 720, 4);
+    PMon = field(QStringLiteral("PMon"), QStringLiteral("Progress to month"), Frame1, dateLeft[0], 570, 480);
+    PDay = field(QStringLiteral("PDay"), QStringLiteral("Progress to day"), Frame1, dateLeft[1], 570, 480);
+    Pyear = field(QStringLiteral("Pyear"), QStringLiteral("Progress to year"), Frame1, dateLeft[2], 570, 720);
 
     const double x2 = x1 + w1 + 2 * kGap;
     const double w2 = pw - kMargin - x2;
@@ -370,9 +369,9 @@ void frmOp::buildProgressPage() {
                            const char* b) {
         f = frame(QLatin1String(caption), QLatin1String(name), p, x2, top, w2, 780);
         deg = field(QLatin1String(name).left(3) + QStringLiteral("Deg"), QLatin1String(what) + QStringLiteral(" degrees"),
-                    f, kInset, 330, 600, 3);
+                    f, kInset, 330, 600);
         min = field(QLatin1String(name).left(3) + QStringLiteral("Min"), QLatin1String(what) + QStringLiteral(" minutes"),
-                    f, kInset + 720, 330, 840, 5);
+                    f, kInset + 720, 330, 840);
         dir = new ui::OptionArray(this);
         fitted(dir->add(QLatin1String(a), f), 2040, 345);
         fitted(dir->add(QLatin1String(b), f), 3120, 345);
