@@ -28,6 +28,11 @@ public:
     // and does not offer to grow (no size grip, no maximize button).
     void keepDesignSize();
 
+    // On a screen whose free area is smaller than the window's design, the
+    // window is made to fit that area and its contents scroll inside it, the
+    // focused control always scrolled into view. Returns whether it had to.
+    bool fitToScreen();
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
@@ -36,6 +41,9 @@ protected:
 using ModalRunner = std::function<void(QDialog&)>;
 void runModal(QDialog& dialog);
 void setModalRunner(ModalRunner runner);  // empty function: back to exec()
+// Whether runModal fits a window to a small screen first (on in the program;
+// the headless tests' screen is small, so their windows keep their design).
+void setFitToScreen(bool on);
 
 // Ends the program at once, closing every window. Tests replace it.
 void endProgram();

@@ -32,6 +32,7 @@ ScreenOverride::~ScreenOverride() { ui::Screen::clearOverride(); }
 void setUpHeadless() {
     ui::installKeyboardRules();
     ui::setPausesDisabled(true);
+    ui::setFitToScreen(false);  // the offscreen screen is 800 x 600: windows keep their design
     ui::setModalRunner([](QDialog& d) {
         d.setWindowModality(Qt::ApplicationModal);
         d.show();

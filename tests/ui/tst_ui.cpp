@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -480,6 +482,34 @@ private slots:
         QVERIFY(!stuck);
         QCOMPARE(order, QStringList({"box closed", "pause over"}));
         window.close();
+    }
+
+    // A window larger than the screen's free area (the offscreen screen is 800 x 600).
+    void windowTooLargeForTheScreenFitsAndScrolls() {
+        auto* form = new ui::Form;
+        auto* whole = new QVBoxLayout(form);
+        auto* panel = new QWidget(form);
+        panel->setMinimumSize(1150, 850);
+        auto* last = new ui::CommandButton(QStringLiteral("&Last"), panel);
+        last->setGeometry(1050, 800, 90, 30);
+        whole->addWidget(panel, 1);
+        auto* first = new ui::CommandButton(QStringLiteral("&First"), form);
+        first->setGeometry(10, 10, 90, 30);
+        form->setDesignClientSizeTwips(ui::toTwips(1200), ui::toTwips(900));
+        QPointer<ui::Form> guard(form);
+        ui::setFitToScreen(true);
+        ui::runModal(*form);
+        ui::setFitToScreen(false);
+        const QRect avail = form->screen()->availableGeometry();
+        QVERIFY(form->width() <= avail.width() && form->height() <= avail.height());
+        QVERIFY(avail.contains(form->geometry()));
+        for (QWidget* w : {static_cast<QWidget*>(last), static_cast<QWidget*>(first)}) {  // each comes into view
+            w->setFocus();
+            QTRY_VERIFY(QRect(QPoint(), form->size()).contains(QRect(w->mapTo(form, QPoint()), w->size())));
+        }
+        QVERIFY(!form->fitToScreen());  // once is enough
+        form->close();
+        QTRY_VERIFY(!guard);
     }
 
     // The code that showed a box goes on after it: its window must still be there.
