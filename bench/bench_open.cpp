@@ -4,7 +4,9 @@
 // plugins and pictures the window is the first to use are paid here, as in the
 // program. Run it many times (or under perf) to see where the time goes.
 //
-//   bench_open BUTTON [REPEAT]   BUTTON is the menu button's index (0-9)
+//   bench_open BUTTON [all]   BUTTON is the menu button's index (0-9); "all" then
+//                             shows every page. Run the file window (0) from an
+//                             empty folder, or its file check shows a message box.
 
 #include <QApplication>
 #include <QElapsedTimer>
