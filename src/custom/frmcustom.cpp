@@ -156,17 +156,12 @@ frmCustom::frmCustom() {
     setObjectName(QStringLiteral("frmCustom"));
     setWindowTitle(text::kWindowCaption);
 
-    VSElastic1 = named(new ui::ElasticPanel(this), QStringLiteral("VSElastic1"));
-    auto* whole = new QVBoxLayout(this);
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(VSElastic1);
+    VSElastic1 = clientPanel(QStringLiteral("VSElastic1"));
 
     VSIndexTab1 = named(new ui::IndexTab(VSElastic1), QStringLiteral("VSIndexTab1"));
     VSIndexTab1->setCaptions(text::kTabCaptions);
-    const double width =
-        std::max(kClientWidth, ui::toTwips(VSIndexTab1->tabBar()->sizeHint().width()) + 240);
+    const double width = std::max(kClientWidth, VSIndexTab1->tabRowWidthTwips() + 240);
     setDesignClientSizeTwips(width, kClientHeight);
-    VSElastic1->setDesignSizeTwips(width, kClientHeight);
     ui::setGeometryTwips(VSIndexTab1, 60, 60, width - 120, kClientHeight - 120);
 
     const auto page = [this](int tab, const char* name) {

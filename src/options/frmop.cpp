@@ -165,22 +165,18 @@ frmOp::frmOp() {
     setObjectName(QStringLiteral("frmOp"));
     setWindowTitle(text::kCaption);
 
-    VSElastic1 = named(new ui::ElasticPanel(this), QStringLiteral("VSElastic1"));
-    auto* whole = new QVBoxLayout(this);
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(VSElastic1);
+    VSElastic1 = clientPanel(QStringLiteral("VSElastic1"));
 
     VSIndexTab1 = named(new ui::IndexTab(VSElastic1), QStringLiteral("VSIndexTab1"));
     VSIndexTab1->setCaptions(text::kTabCaptions);
     // Wide enough for the row of tabs and for the list page's columns (the page
     // sits inside the tab control's 60 twip margins and its frame).
-    const double width = std::max({kClientWidth, ui::toTwips(VSIndexTab1->tabBar()->sizeHint().width()) + 240,
+    const double width = std::max({kClientWidth, VSIndexTab1->tabRowWidthTwips() + 240,
                                    columnsFor(*this).pageWidth() + 240});
     // The tool bar is as high as the longer description needs beside the close button.
     const double toolBarHeight = std::max(
         660.0, wrappedHeight(text::kToolBarDescriptions[1], font(), width - kCloseWidth - 3 * kMargin) + 120);
     setDesignClientSizeTwips(width, kClientHeight);
-    VSElastic1->setDesignSizeTwips(width, kClientHeight);
     ui::setGeometryTwips(VSIndexTab1, 60, 60, width - 120, kClientHeight - 60 - toolBarHeight);
 
     const auto page = [this](int tab, const char* name) {

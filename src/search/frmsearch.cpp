@@ -207,7 +207,7 @@ frmSearch::frmSearch() {
     const QSizeF trialPage = vstSearch->pageSizeTwips();
     const double extraW = trial - 120 - trialPage.width();
     const double extraH = trial - 120 - trialPage.height();
-    const double width = std::max(ui::toTwips(vstSearch->tabBar()->sizeHint().width()) + 240,
+    const double width = std::max(vstSearch->tabRowWidthTwips() + 240,
                                   needed.width() + extraW + 120);
     const double criteriaHeight = needed.height() + extraH + 120;
 

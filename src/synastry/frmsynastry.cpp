@@ -41,11 +41,7 @@ frmSynastry::frmSynastry() {
     setObjectName(QStringLiteral("frmSynastry"));
     setWindowTitle(QStringLiteral("Starwright Synastry Tables"));
 
-    vseSynastry = new ui::ElasticPanel(this);
-    vseSynastry->setObjectName(QStringLiteral("vseSynastry"));
-    auto* whole = new QVBoxLayout(this);  // the elastic panel is the whole client area
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(vseSynastry);
+    vseSynastry = clientPanel(QStringLiteral("vseSynastry"));
 
     VSIndexTab1 = new ui::IndexTab(vseSynastry);
     VSIndexTab1->setObjectName(QStringLiteral("VSIndexTab1"));
@@ -53,9 +49,8 @@ frmSynastry::frmSynastry() {
         QStringLiteral("Chart &Synastry|&Midpoint Synastry|"
                        "&Arabic Part Synastry|Asteroid Synastry|C&omposite Chart"));
     // The five tabs stay readable in one row: the window is at least as wide as they are.
-    const double width = std::max(kClientWidth, ui::toTwips(VSIndexTab1->tabBar()->sizeHint().width()) + 240);
+    const double width = std::max(kClientWidth, VSIndexTab1->tabRowWidthTwips() + 240);
     setDesignClientSizeTwips(width, kClientHeight);
-    vseSynastry->setDesignSizeTwips(width, kClientHeight);
     ui::setGeometryTwips(VSIndexTab1, 60, 60, width - 120, kClientHeight - 60 - kToolBarHeight);
 
     const auto page = [this](int tab, const char* name) {

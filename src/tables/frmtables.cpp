@@ -70,20 +70,15 @@ frmTables::frmTables() {
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(QStringLiteral("Starwright Tables"));
 
-    VSElastic1 = new ui::ElasticPanel(this);
-    VSElastic1->setObjectName(QStringLiteral("VSElastic1"));
-    auto* whole = new QVBoxLayout(this);  // the elastic panel is the whole client area
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(VSElastic1);
+    VSElastic1 = clientPanel(QStringLiteral("VSElastic1"));
 
     VSIndexTab1 = new ui::IndexTab(VSElastic1);
     VSIndexTab1->setObjectName(QStringLiteral("VSIndexTab1"));
     VSIndexTab1->setCaptions(QStringLiteral("&Sunrise Chart|&Midpoints|Midpt/&Planet Aspects|Chart A&nalysis|"
                                             "&Angles|A&rabic Parts|Arabic Pt./Planet Asp.|Courtesy &Block"));
     // All eight tabs stay readable in one row: the window is at least as wide as they are.
-    const double width = std::max(kClientWidth, ui::toTwips(VSIndexTab1->tabBar()->sizeHint().width()) + 240);
+    const double width = std::max(kClientWidth, VSIndexTab1->tabRowWidthTwips() + 240);
     setDesignClientSizeTwips(width, kClientHeight);
-    VSElastic1->setDesignSizeTwips(width, kClientHeight);
     ui::setGeometryTwips(VSIndexTab1, 60, 60, width - 120, kClientHeight - 60 - kToolBarHeight);
 
     vseToolBar = new ui::ElasticPanel(VSElastic1);

@@ -48,10 +48,7 @@ PictureTour::PictureTour(const char* name, const QString& caption, std::span<con
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
 
-    vseForm = named(new ui::ElasticPanel(this), QStringLiteral("vseForm"));
-    auto* whole = new QVBoxLayout(this);
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(vseForm);
+    vseForm = clientPanel(QStringLiteral("vseForm"));
 
     QStringList captions;
     for (const TourTab& t : tabs) captions << QString::fromUtf8(t.caption);
@@ -59,7 +56,7 @@ PictureTour::PictureTour(const char* name, const QString& caption, std::span<con
     VSIndexTab1->setCaptions(captions.join(u'|'));
     // The tab row neither scrolls nor elides: the window is as wide as it needs.
     const double width = std::max(
-        kClientWidth, ui::toTwips(VSIndexTab1->tabBar()->sizeHint().width()) + 2 * kMargin);
+        kClientWidth, VSIndexTab1->tabRowWidthTwips() + 2 * kMargin);
 
     // The tool bar: "&Close" at the right, the descriptions in one place to its left,
     // as tall as the longest of them wraps in the window's font.
@@ -87,7 +84,6 @@ PictureTour::PictureTour(const char* name, const QString& caption, std::span<con
 
     const double height = kEdge + kTabHeight + barHeight;
     setDesignClientSizeTwips(width, height);
-    vseForm->setDesignSizeTwips(width, height);
     ui::setGeometryTwips(VSIndexTab1, kEdge, kEdge, width - 2 * kEdge, kTabHeight);
     ui::setGeometryTwips(vseToolBar, 0, kEdge + kTabHeight, width, barHeight);
     vseToolBar->setDesignSizeTwips(width, barHeight);

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QSizeGrip>
 
+#include "ui/elastic.h"
 #include "ui/keyboard.h"
 #include "ui/twips.h"
 
@@ -42,7 +43,18 @@ Form::Form(QWidget* parent) : QDialog(parent) {
 
 void Form::Unload() { close(); }
 
+ElasticPanel* Form::clientPanel(const QString& objectName) {
+    client_ = new ElasticPanel(this);
+    client_->setObjectName(objectName);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(client_);
+    return client_;
+}
+
 void Form::setDesignClientSizeTwips(double w, double h) {
+    if (client_)
+        client_->setDesignSizeTwips(w, h);
     setClientSizeTwips(this, w, h);
     setMinimumSize(toPixels(w), toPixels(h));
 }

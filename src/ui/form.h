@@ -11,6 +11,8 @@
 
 namespace ui {
 
+class ElasticPanel;
+
 class Form : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +23,10 @@ public:
 
     // Closes and deletes the window.
     void Unload();
+
+    // An elastic panel that is the window's whole client area; the design client
+    // size is then its design size too.
+    ElasticPanel* clientPanel(const QString& objectName);
 
     // The client area the window was designed for; also its minimum size.
     void setDesignClientSizeTwips(double w, double h);
@@ -35,6 +41,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    ElasticPanel* client_ = nullptr;
 };
 
 // How a modal window is shown: exec() in the program, show() in tests.

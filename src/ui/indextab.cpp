@@ -67,6 +67,8 @@ void IndexTab::setCaptions(const QString& captionList) {
 }
 
 QString IndexTab::caption(int tab) const { return bar_->tabText(tab); }
+double IndexTab::tabRowWidthTwips() const { return toTwips(bar_->sizeHint().width()); }
+
 int IndexTab::count() const { return bar_->count(); }
 QWidget* IndexTab::page(int tab) const { return stack_->widget(tab); }
 

@@ -20,6 +20,8 @@ public:
     void setCaptions(const QString& captionList);
     QString caption(int tab) const;
     int count() const;
+    // The width the row of tabs needs to show every caption whole.
+    double tabRowWidthTwips() const;
 
     // The page for a tab; children placed on it show while the tab is current.
     QWidget* page(int tab) const;
