@@ -60,18 +60,9 @@ constexpr double kOrbFieldWidth = 900;
 
 const char* const kOrbEntryProperty = "orbShown";
 
-ui::Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = new ui::Label(text, parent);
-    ui::setGeometryTwips(lbl, l, t, w, h);
-    return lbl;
-}
+using ui::label;
 
-ui::Label* paragraph(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = label(text, parent, l, t, w, h);
-    lbl->setWordWrap(true);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return lbl;
-}
+using ui::paragraph;
 
 // The height a word-wrapped text needs at a width, both in twips.
 double wrappedHeight(const QString& text, const QFont& font, double width) {
@@ -82,11 +73,7 @@ double wrappedHeight(const QString& text, const QFont& font, double width) {
     return ui::toTwips(r.height()) + 60;
 }
 
-template <class T>
-T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
+using ui::named;
 
 // The width a button needs for the longest caption it will ever show.
 double buttonWidth(ui::CommandButton* b, std::initializer_list<QString> captions = {}) {

@@ -39,17 +39,9 @@ constexpr double kFirstRow = 300;     // the first row inside a frame, below its
 constexpr double kListHeight = 2700;  // about eleven entries of the point lists
 constexpr double kCloseWidth = 1500;
 
-template <class T>
-T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
+using ui::named;
 
-ui::Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = new ui::Label(text, parent);
-    ui::setGeometryTwips(lbl, l, t, w, h);
-    return lbl;
-}
+using ui::label;
 
 // The height a word-wrapped text needs at a width, both in twips.
 double wrappedHeight(const QString& text, const QFont& font, double width) {

@@ -26,11 +26,7 @@ constexpr double kMargin = 240;
 constexpr double kGap = 120;
 constexpr double kButtonWidth = 1500;
 
-template <class T>
-T* named(T* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
+using ui::named;
 
 // A caption label whose access key moves the focus to its field and whose
 // words name the field for assistive technology.

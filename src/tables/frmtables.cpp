@@ -52,11 +52,7 @@ const InfoBlock kVandellAspects{{"T.R. Vandell", "Wednesday July 09, 1947 8:09:0
                                  "Latitude 37"},
                                 {"Placidus Houses", "Tropical Zodiac", "True Nodes"}};
 
-ui::Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = new ui::Label(text, parent);
-    ui::setGeometryTwips(lbl, l, t, w, h);
-    return lbl;
-}
+using ui::label;
 
 QGroupBox* frame(const QString& caption, QWidget* parent, double l, double t, double w, double h) {
     auto* f = new QGroupBox(caption, parent);

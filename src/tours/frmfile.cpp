@@ -27,11 +27,7 @@ constexpr double kGap = 240;
 constexpr double kButtonWidth = 1500;
 constexpr double kRowHeight = 330;
 
-template <class W>
-W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
+using ui::named;
 
 // A caption label as wide as its text.
 ui::Label* caption(const QString& text, QWidget* parent, double l, double t) {

@@ -30,18 +30,9 @@ constexpr double kButtonLeft = 6000;
 constexpr double kButtonWidth = 1920;
 constexpr double kButtonHeight = 420;
 
-ui::Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = new ui::Label(text, parent);
-    ui::setGeometryTwips(lbl, l, t, w, h);
-    return lbl;
-}
+using ui::label;
 
-ui::Label* wrapped(const QString& text, QWidget* parent, double l, double t, double w, double h) {
-    auto* lbl = label(text, parent, l, t, w, h);
-    lbl->setWordWrap(true);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return lbl;
-}
+using ui::paragraph;
 
 }  // namespace
 
@@ -59,7 +50,7 @@ frmPCAtlas::frmPCAtlas() {
     VSElastic1->setMinimumHeight(ui::toPixels(kTopPanelHeight));
     VSElastic1->setMaximumHeight(ui::toPixels(kTopPanelHeight));
     whole->addWidget(VSElastic1);
-    Label1 = wrapped(atlas::kIntroduction, VSElastic1, 180, 120, 6300, 690);
+    Label1 = paragraph(atlas::kIntroduction, VSElastic1, 180, 120, 6300, 690);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cmdAction[0] = new ui::CommandButton(QStringLiteral("&Close"), VSElastic1);
@@ -176,7 +167,7 @@ void frmPCAtlas::buildAtlasPage() {
         t += kRowStep;
     }
 
-    Label18 = wrapped(QString(), p, 240, kResultTop + 7 * kResultStep + 180, 7680, 720);
+    Label18 = paragraph(QString(), p, 240, kResultTop + 7 * kResultStep + 180, 7680, 720);
     Label18->setObjectName(QStringLiteral("Label18"));
     QFont bold = Label18->font();
     bold.setBold(true);
@@ -184,7 +175,7 @@ void frmPCAtlas::buildAtlasPage() {
     QPalette pal = Label18->palette();
     pal.setColor(QPalette::WindowText, QColor(0x1f, 0x3a, 0x5f));
     Label18->setPalette(pal);
-    Label19 = wrapped(atlas::kFreeAtlas, p, 240, kResultTop + 7 * kResultStep + 1020, 7680, 480);
+    Label19 = paragraph(atlas::kFreeAtlas, p, 240, kResultTop + 7 * kResultStep + 1020, 7680, 480);
     Label19->setObjectName(QStringLiteral("Label19"));
 }
 
@@ -194,7 +185,7 @@ void frmPCAtlas::buildNatalPage() {
     imgNatal->setAccessibleName(QStringLiteral(
         "The Natal Information Screen with the birth data and the atlas result entered"));
     ui::setGeometryTwips(imgNatal, 120, 300, 5640, 4700);
-    Label2 = wrapped(atlas::kBecomes, vseNatal, 5880, 900, 2000, 3600);
+    Label2 = paragraph(atlas::kBecomes, vseNatal, 5880, 900, 2000, 3600);
     Label2->setObjectName(QStringLiteral("Label2"));
 }
 

@@ -24,11 +24,7 @@ constexpr double kButtonWidth = 1500;
 constexpr double kButtonHeight = 420;
 constexpr double kMinToolBarHeight = 660;
 
-template <class T>
-T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
+using ui::named;
 
 // A word-wrapped text label; the height it needs at its width, in twips.
 ui::Label* paragraph(const char* text, QWidget* parent, const QString& name) {

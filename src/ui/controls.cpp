@@ -13,6 +13,7 @@
 
 #include "ui/accessible.h"
 #include "ui/indextab.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -478,6 +479,19 @@ void Label::setCaption(const QString& t) {
 void Label::mouseMoveEvent(QMouseEvent* e) {
     emit MouseMove();
     QLabel::mouseMoveEvent(e);
+}
+
+Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h) {
+    auto* lbl = new Label(text, parent);
+    setGeometryTwips(lbl, l, t, w, h);
+    return lbl;
+}
+
+Label* paragraph(const QString& text, QWidget* parent, double l, double t, double w, double h) {
+    auto* lbl = label(text, parent, l, t, w, h);
+    lbl->setWordWrap(true);
+    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return lbl;
 }
 
 }  // namespace ui

@@ -235,4 +235,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
+// Gives a control its object name (what tests and the accessibility tree find
+// it by) and returns it, so a control can be made, named and kept in one line.
+template <class T>
+T* named(T* w, QAnyStringView name) {
+    w->setObjectName(name);
+    return w;
+}
+
+// A label at its design place, in twips.
+Label* label(const QString& text, QWidget* parent, double l, double t, double w, double h);
+// The same, its words wrapping from the top left.
+Label* paragraph(const QString& text, QWidget* parent, double l, double t, double w, double h);
+
 }  // namespace ui
