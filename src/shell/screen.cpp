@@ -1,6 +1,5 @@
 #include "shell/screen.h"
 
-#include <QImageReader>
 #include <QPixmap>
 
 #include <cmath>
@@ -26,21 +25,9 @@ void ShowPictureNotice() {
                ui::Icon::None, DemoTitle);
 }
 
-namespace {
-// Read as PNG without asking every image plugin first: probing loads them all,
-// which costs the main menu more start-up time than its pictures themselves.
-void addPng(QIcon& icon, const QString& path, qreal ratio = 1.0) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    QPixmap pm = QPixmap::fromImage(reader.read());
-    pm.setDevicePixelRatio(ratio);
-    icon.addPixmap(pm);
-}
-}  // namespace
-
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48}) addPng(icon, QStringLiteral(":/icons/pwdemo-%1.png").arg(size));
+    for (int size : {16, 32, 48}) icon.addPixmap(ui::pngPixmap(QStringLiteral(":/icons/pwdemo-%1.png").arg(size)));
     return icon;
 }
 

@@ -18,16 +18,21 @@ QString rasterPath(const QString& svg, int scale) {
 }
 }  // namespace
 
+QPixmap pngPixmap(const QString& path, qreal ratio) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pm = QPixmap::fromImage(reader.read());
+    pm.setDevicePixelRatio(ratio);
+    return pm;
+}
+
 QIcon pictureIcon(const QString& resource, bool sameWhenDisabled) {
     QIcon icon;
     for (int scale : {1, 2}) {
         const QString path = rasterPath(resource, scale);
         if (path.isEmpty() || !QFile::exists(path))
             continue;
-        QImageReader reader(path, "png");
-        reader.setAutoDetectImageFormat(false);
-        QPixmap pm = QPixmap::fromImage(reader.read());
-        pm.setDevicePixelRatio(scale);
+        const QPixmap pm = pngPixmap(path, scale);
         icon.addPixmap(pm);
         if (sameWhenDisabled)
             icon.addPixmap(pm, QIcon::Disabled);

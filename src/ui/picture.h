@@ -20,6 +20,10 @@ namespace ui {
 // build-time PNG when one has exactly that size, else the SVG rendered.
 QPixmap renderPicture(const QString& resource, QSize box, qreal dpr);
 
+// A PNG read as PNG, without asking every image plugin first: probing loads
+// them all, which costs more than the picture itself.
+QPixmap pngPixmap(const QString& path, qreal ratio = 1.0);
+
 // An icon of the build-time PNGs at 1x and 2x (the SVG itself when there are
 // none); sameWhenDisabled keeps the picture as it is on a disabled control.
 QIcon pictureIcon(const QString& resource, bool sameWhenDisabled = false);
