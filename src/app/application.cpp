@@ -17,6 +17,7 @@
 #include "tours/frmpcatlas.h"
 #include "tours/picturetour.h"
 #include "ui/form.h"
+#include "ui/style.h"
 
 namespace app {
 
@@ -27,6 +28,7 @@ void describeProgram() {
     QApplication::setApplicationVersion(QStringLiteral(PWDEMO_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Penwick Software"));
     QApplication::setDesktopFileName(QStringLiteral("example.penwick_software.pwdemo"));
+    ui::installStyle();
     QApplication::setWindowIcon(shell::ProgramIcon());
     // The windows are laid out in twips for an 8 point dialog font.
     QFont font = QApplication::font();

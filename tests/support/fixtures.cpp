@@ -9,6 +9,7 @@
 #include "ui/form.h"
 #include "ui/keyboard.h"
 #include "ui/pause.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 
 namespace testsupport {
@@ -30,6 +31,7 @@ ScreenOverride::ScreenOverride(double w, double h) { ui::Screen::overrideSize(w,
 ScreenOverride::~ScreenOverride() { ui::Screen::clearOverride(); }
 
 void setUpHeadless() {
+    ui::installStyle();
     ui::installKeyboardRules();
     ui::setPausesDisabled(true);
     ui::setFitToScreen(false);  // the offscreen screen is 800 x 600: windows keep their design

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleFactory>
+#include <memory>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +25,7 @@
 #include "ui/locale.h"
 #include "ui/multiline.h"
 #include "ui/pause.h"
+#include "ui/style.h"
 #include "ui/twips.h"
 
 using testsupport::MsgBoxRecorder;
@@ -645,6 +648,25 @@ private slots:
         QFETCH(QString, expected);
         testsupport::LocaleSwitch sw(QStringLiteral("de_DE"));  // "." whatever the locale
         QCOMPARE(ui::Locale::singleText(value), expected);
+    }
+
+    // The style reads the toolkit's pictures its own way; the result must be
+    // the toolkit's own drawing, titled frame or bare, and its overflow arrows.
+    void styleDrawsAsTheToolkit() {
+        auto grab = [](QStyle* style, const QString& title) {
+            QGroupBox box(title);
+            box.setStyle(style);
+            box.resize(160, 90);
+            return box.grab().toImage();
+        };
+        std::unique_ptr<QStyle> toolkit(QStyleFactory::create(QStringLiteral("Fusion")));
+        ui::Style ours;
+        for (const QString& title : {QStringLiteral("Date of Birth"), QString()})
+            QCOMPARE(grab(&ours, title), grab(toolkit.get(), title));
+        for (auto sp : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+            for (int size : {8, 16, 32})
+                QCOMPARE(ours.standardIcon(sp).pixmap(size).toImage(),
+                         toolkit->standardIcon(sp).pixmap(size).toImage());
     }
 
     void todayCanBeFixed() {
