@@ -188,8 +188,10 @@ void frmData::buildHistoryPage() {
     event->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(event, 1, 0);
     g->addWidget(txtHistoryItem, 1, 1);
-    g->addWidget(cmdHistory[1], 1, 2, Qt::AlignTop);
-    g->addWidget(lstHistory, 2, 0, 1, 3);
+    // Beside the list it deletes from, so Tab from the list reaches it while
+    // the list's focus has it enabled.
+    g->addWidget(lstHistory, 2, 0, 1, 2);
+    g->addWidget(cmdHistory[1], 2, 2, Qt::AlignTop);
     g->setColumnStretch(1, 1);
     g->setRowStretch(2, 1);
     historyButtonsFor(false);

@@ -58,6 +58,7 @@ frmFile::frmFile() {
     // content scrolls instead of being cut off.
     scroller = named(new QScrollArea(this), "scroller");
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);  // a click on its margin leaves the focus where it is
     scroller->setWidgetResizable(true);
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);

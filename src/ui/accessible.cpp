@@ -109,7 +109,7 @@ public:
 
     void setText(QAccessible::Text t, const QString& text) override {
         if (t == QAccessible::Value)
-            change([text](QString&) { return text; });
+            change([text](QString&) { return text; }, 0, -1, text);
     }
 
     QAccessible::State state() const override {
@@ -163,23 +163,33 @@ public:
         return {};
     }
 
-    // Editing: waits for a running pause like typing does.
+    // Editing
     void deleteText(int start, int end) override {
-        change([start, end](QString& s) { return s.remove(start, end - start); });
+        change([start, end](QString& s) { return s.remove(start, end - start); }, start, end);
     }
     void insertText(int offset, const QString& text) override {
-        change([offset, text](QString& s) { return s.insert(offset, text); });
+        change([offset, text](QString& s) { return s.insert(offset, text); }, offset, offset, text);
     }
     void replaceText(int start, int end, const QString& text) override {
-        change([start, end, text](QString& s) { return s.replace(start, end - start, text); });
+        change([start, end, text](QString& s) { return s.replace(start, end - start, text); }, start, end, text);
     }
 
 private:
+    // Waits for a running pause like typing does. A field with a key filter gets
+    // the new text typed through it over [start, end) (end -1: the whole text),
+    // so no edit can leave there what typing could not.
     template <class Edit>
-    void change(Edit edit) {
-        deliverInput(this->edit(), [e = QPointer<QLineEdit>(this->edit()), edit]() mutable {
+    void change(Edit edit, int start, int end, const QString& typed = {}) {
+        deliverInput(this->edit(), [e = QPointer<QLineEdit>(this->edit()), edit, start, end, typed]() mutable {
             if (!e || e->isReadOnly())
                 return;
+            if (auto* box = qobject_cast<TextBox*>(e.data()); box && box->hasKeyFilter()) {
+                const int to = end < 0 ? int(box->text().size()) : end;
+                box->setSelection(start, to - start);
+                box->del();
+                box->insertFiltered(typed);
+                return;
+            }
             QString s = e->text();
             e->setText(edit(s));
         });

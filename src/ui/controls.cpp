@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -410,6 +411,18 @@ void TextBox::dropEvent(QDropEvent* e) {
     e->setDropAction(Qt::CopyAction);
     e->accept();
     setFocus(Qt::MouseFocusReason);
+}
+
+// A composed text is typed text too: it reaches the field through the filter.
+void TextBox::inputMethodEvent(QInputMethodEvent* e) {
+    if (!keyFilter_ || isReadOnly() || e->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(e);
+        return;
+    }
+    QInputMethodEvent composing(e->preeditString(), e->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    insertFiltered(e->commitString());
+    e->accept();
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {

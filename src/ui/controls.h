@@ -183,6 +183,7 @@ public:
 
     using KeyFilter = ui::KeyFilter;
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
+    bool hasKeyFilter() const { return bool(keyFilter_); }
 
     // Runs when the user leaves the field for another control of the same window
     // (after the click, when a mouse press left it); not once the window is
@@ -210,6 +211,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
     void runLeaveCheck();

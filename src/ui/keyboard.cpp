@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QToolButton>
 #include <algorithm>
@@ -23,8 +24,10 @@ namespace {
 
 bool shown(const QWidget* w) { return w->isVisible() && w->isEnabled(); }
 
+// A scroll area that holds a page of controls is their container, not a stop.
 bool isTabStop(const QWidget* w) {
-    return shown(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && !w->isWindow();
+    return shown(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && !w->isWindow() &&
+           !qobject_cast<const QScrollArea*>(w);
 }
 
 // A focusable widget's focusable insides (a combo box's field, a view's
@@ -179,9 +182,12 @@ void act(const Owner& o) {
 }
 
 // A shared key takes the focus to its owner; a tab is selected and a menu opens,
-// as neither can hold the focus otherwise.
+// as neither can hold the focus otherwise. The current tab is not chosen again:
+// its Click would redo what opening the page did.
 void takeTurn(const Owner& o) {
-    if (o.menu || o.tab >= 0) {
+    if (o.tab >= 0 && static_cast<QTabBar*>(o.widget)->currentIndex() == o.tab) {
+        o.widget->setFocus(Qt::ShortcutFocusReason);
+    } else if (o.menu || o.tab >= 0) {
         act(o);
         if (o.tab >= 0) o.widget->setFocus(Qt::ShortcutFocusReason);
     } else if (auto* l = qobject_cast<QLabel*>(o.widget)) {

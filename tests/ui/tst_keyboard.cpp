@@ -77,25 +77,26 @@ private slots:
         QTest::addColumn<int>("pallas");       // check state afterwards
         QTest::addColumn<bool>("pressed");  // a button was pressed
         QTest::addColumn<bool>("menuOpen");
-        QTest::newRow("a key of one control acts at once") << int(Qt::Key_L) << 1 << "cancel" << 0 << 0 << true << false;
+        QTest::addColumn<int>("tabClicks");  // Clicks the tab control raised
+        QTest::newRow("a key of one control acts at once") << int(Qt::Key_L) << 1 << "cancel" << 0 << 0 << true << false << 0;
         // "&Pallas" and the "&Planets" tab share P.
         QTest::newRow("shared by a check box: focused, not ticked")
-            << int(Qt::Key_P) << 1 << "pallas" << 0 << 0 << false << false;
-        QTest::newRow("shared by a tab: selected in its turn") << int(Qt::Key_P) << 2 << "bar" << 1 << 0 << false << false;
+            << int(Qt::Key_P) << 1 << "pallas" << 0 << 0 << false << false << 0;
+        QTest::newRow("shared by a tab: selected in its turn") << int(Qt::Key_P) << 2 << "bar" << 1 << 0 << false << false << 1;
         QTest::newRow("a caption label's key focuses its field")
-            << int(Qt::Key_N) << 1 << "name" << 0 << 0 << false << false;
+            << int(Qt::Key_N) << 1 << "name" << 0 << 0 << false << false << 0;
         // "&Sort By Location" and the "&Sunrise" tab share S: the button comes
         // after the field in tab order, then the tab.
         QTest::newRow("shared with a tab: first the next owner in order")
-            << int(Qt::Key_S) << 1 << "sort" << 0 << 0 << false << false;
-        QTest::newRow("shared with a tab: the tab on the second press")
-            << int(Qt::Key_S) << 2 << "bar" << 0 << 0 << false << false;
-        QTest::newRow("shared with a tab: round again") << int(Qt::Key_S) << 3 << "sort" << 0 << 0 << false << false;
+            << int(Qt::Key_S) << 1 << "sort" << 0 << 0 << false << false << 0;
+        QTest::newRow("shared with a tab: the current tab is focused, not chosen again")
+            << int(Qt::Key_S) << 2 << "bar" << 0 << 0 << false << false << 0;
+        QTest::newRow("shared with a tab: round again") << int(Qt::Key_S) << 3 << "sort" << 0 << 0 << false << false << 0;
         // "&Close" and the "&Control" menu share C.
         QTest::newRow("shared with a menu: the button takes the focus")
-            << int(Qt::Key_C) << 1 << "close" << 0 << 0 << false << false;
+            << int(Qt::Key_C) << 1 << "close" << 0 << 0 << false << false << 0;
         QTest::newRow("shared with a menu: the menu opens in its turn")
-            << int(Qt::Key_C) << 2 << "close" << 0 << 0 << false << true;
+            << int(Qt::Key_C) << 2 << "close" << 0 << 0 << false << true << 0;
     }
     void accessKeys() {
         QFETCH(int, key);
@@ -105,11 +106,13 @@ private slots:
         QFETCH(int, pallas);
         QFETCH(bool, pressed);
         QFETCH(bool, menuOpen);
+        QFETCH(int, tabClicks);
         Window w;
         QVERIFY(testsupport::showActive(w));
         w.name->setFocus();
         QSignalSpy closes(w.closeButton, &QPushButton::clicked);
         QSignalSpy cancels(w.cancel, &QPushButton::clicked);
+        QSignalSpy clicks(w.tabs, &ui::IndexTab::Click);
         for (int i = 0; i < presses; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
         const QHash<QString, QWidget*> named{{"pallas", w.pallas}, {"name", w.name}, {"sort", w.sort},
                                              {"bar", w.tabs->tabBar()}, {"close", w.closeButton}, {"cancel", w.cancel}};
@@ -118,6 +121,7 @@ private slots:
         QCOMPARE(int(w.pallas->value()), pallas);
         QCOMPARE(closes.count() + cancels.count() > 0, pressed);
         QCOMPARE(w.control->isVisible(), menuOpen);
+        QCOMPARE(clicks.count(), tabClicks);
         w.control->close();
         w.close();
     }

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -135,24 +136,49 @@ private slots:
         tab.close();
     }
 
-    // A read-only field changes only when the program writes it: assistive
-    // technology can neither set nor edit its text.
-    void readOnlyFieldRefusesAssistiveEdits() {
+    // No way of editing a field puts there what typing could not: a read-only
+    // field refuses assistive edits, a filtered one passes them and composed
+    // text through its key filter (here: digits only).
+    void editsPassTheFieldsRules_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("read-only, set") << true << "set" << "12";
+        QTest::newRow("read-only, replace") << true << "replace" << "12";
+        QTest::newRow("set") << false << "set" << "34";
+        QTest::newRow("insert") << false << "insert" << "1234";
+        QTest::newRow("replace") << false << "replace" << "342";
+        QTest::newRow("delete") << false << "delete" << "2";
+        QTest::newRow("input method") << false << "compose" << "1234";
+    }
+    void editsPassTheFieldsRules() {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, route);
+        QFETCH(QString, expected);
         ui::TextBox box;
-        box.setText(QStringLiteral("1994"));
-        box.setReadOnly(true);
+        box.setKeyFilter([](int& key) {
+            if (key < '0' || key > '9') key = 0;
+        });
+        box.setText(QStringLiteral("12"));
+        box.setReadOnly(readOnly);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
         QVERIFY(a);
-        a->setText(QAccessible::Value, QStringLiteral("2000"));
-        if (QAccessibleEditableTextInterface* edit = a->editableTextInterface())
-            edit->replaceText(0, 4, QStringLiteral("2000"));
+        QAccessibleEditableTextInterface* edit = a->editableTextInterface();
+        QCOMPARE(!edit, readOnly);
+        const QString typed = QStringLiteral("3a4");
+        if (route == u"set") a->setText(QAccessible::Value, typed);
+        if (edit && route == u"insert") edit->insertText(2, typed);
+        if (edit && route == u"replace") edit->replaceText(0, 1, typed);
+        if (edit && route == u"delete") edit->deleteText(0, 1);
+        if (route == u"compose") {
+            QInputMethodEvent e;
+            e.setCommitString(typed);
+            QCoreApplication::sendEvent(&box, &e);
+        }
         QCoreApplication::processEvents();
-        QCOMPARE(box.text(), QStringLiteral("1994"));
-        box.setText(QStringLiteral("06"));
+        QCOMPARE(box.text(), expected);
+        box.setText(QStringLiteral("06"));  // the program itself always writes
         QCOMPARE(box.text(), QStringLiteral("06"));
-        box.setReadOnly(false);
-        a->setText(QAccessible::Value, QStringLiteral("7"));
-        QTRY_COMPARE(box.text(), QStringLiteral("7"));
     }
 
     void comboListShowsAsManyEntriesAsSet() {
