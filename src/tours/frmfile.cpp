@@ -56,6 +56,7 @@ frmFile::frmFile() {
 
     // On a screen smaller than the design the window opens maximized and its
     // content scrolls instead of being cut off.
+    setFitsScreenItself();
     scroller = named(new QScrollArea(this), "scroller");
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus);  // a click on its margin leaves the focus where it is

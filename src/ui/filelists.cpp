@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QToolTip>
 #include <algorithm>
 #include <array>
@@ -352,6 +353,9 @@ const QIcon& folderIcon(bool open) {
     }();
     return icons[open ? 1 : 0];
 }
+
+// A name or a path as a tool tip shows it: as written, never read as markup.
+QString plainTip(const QString& text) { return Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap); }
 }  // namespace
 
 QVariant NameModel::data(const QModelIndex& index, int role) const {
@@ -359,8 +363,8 @@ QVariant NameModel::data(const QModelIndex& index, int role) const {
     const Row& r = row(index.row());
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
         case Qt::AccessibleTextRole: return r.shown;
+        case Qt::ToolTipRole: return plainTip(r.shown);
         case Qt::DecorationRole:
             if (r.depth < 0) return {};
             return folderIcon(r.open);
@@ -469,8 +473,18 @@ void DirList::openRow(int index) {
     if (index < 0 || index >= model_->rowCount()) return;
     const QByteArray folder = model_->row(index).native;
     if (folder == path_) return;
-    // A folder that has gone since the list was filled: show what is there now.
-    if (setPath(folder) == PathResult::Failed) enter(path_);
+    if (setPath(folder) != PathResult::Failed) return;
+    // A folder that has gone since the list was filled: show what is there now,
+    // from the nearest folder that is still there if the current one has gone too.
+    QByteArray here = path_;
+    while (here != root_ && !isFolder(here)) here = parentOf(here);
+    if (here == path_) {
+        enter(path_);
+        return;
+    }
+    enter(here);
+    lastFolder_[root_] = here;
+    emit Change();
 }
 
 void DirList::keyPressEvent(QKeyEvent* e) {
@@ -486,25 +500,46 @@ void DirList::keyPressEvent(QKeyEvent* e) {
 
 FileList::FileList(QWidget* parent) : QListView(parent), model_(new NameModel(this)), path_(startFolder()) {
     setUpView(this, model_);
-    fill();
 }
 
 void FileList::setPath(const QByteArray& folder) {
     const QByteArray target = cleaned(folder);
     if (target == path_) return;
     path_ = target;
-    fill();
+    refresh();
     emit PathChange();
 }
 
 void FileList::setPattern(const QString& pattern) {
     if (pattern == pattern_) return;
     pattern_ = pattern;
-    fill();
+    refresh();
     emit PatternChange();
 }
 
-void FileList::fill() {
+int FileList::ListCount() const {
+    fillIfStale();
+    return model_->rowCount();
+}
+
+QString FileList::List(int index) const {
+    fillIfStale();
+    return model_->row(index).shown;
+}
+
+void FileList::showEvent(QShowEvent* e) {
+    fillIfStale();
+    QListView::showEvent(e);
+}
+
+void FileList::refresh() {
+    stale_ = true;
+    if (isVisible()) fillIfStale();
+}
+
+void FileList::fillIfStale() const {
+    if (!stale_) return;
+    stale_ = false;
     std::vector<NameModel::Row> rows;
     for (QByteArray& name : readFolder(path_, Want::Files)) {
         QString shown = displayName(name);
@@ -527,7 +562,7 @@ QString PathLabel::shownText() const {
 bool PathLabel::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         if (shownText() != text())
-            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), plainTip(text()), this);
         else
             QToolTip::hideText();
         return true;

@@ -152,18 +152,25 @@ public:
     QString Pattern() const { return pattern_; }
     void setPattern(const QString& pattern);  // raises PatternChange when it changes
 
-    int ListCount() const { return model_->rowCount(); }
-    QString List(int index) const { return model_->row(index).shown; }
+    int ListCount() const;
+    QString List(int index) const;
 
 signals:
     void PathChange();
     void PatternChange();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
-    void fill();
+    // The folder is read when its names are first wanted (asked for, or shown),
+    // so setting the path and the pattern while a window opens reads it once.
+    void refresh();
+    void fillIfStale() const;
     NameModel* model_;
     QByteArray path_;
     QString pattern_ = QStringLiteral("*");
+    mutable bool stale_ = true;
 };
 
 // A label for a path: the whole path is its text, a path too long for the label

@@ -67,7 +67,7 @@ void Form::keepDesignSize() {
 
 bool Form::fitToScreen() {
     const QScreen* s = screen();
-    if (!s || findChild<QScrollArea*>(QStringLiteral("fitToScreen"), Qt::FindDirectChildrenOnly))
+    if (!s || fitsScreenItself_ || findChild<QScrollArea*>(QStringLiteral("fitToScreen"), Qt::FindDirectChildrenOnly))
         return false;
     const QRect avail = s->availableGeometry();
     const QSize room(avail.width() - kFrameWidth, avail.height() - kFrameHeight);

@@ -38,11 +38,15 @@ public:
     // window is made to fit that area and its contents scroll inside it, the
     // focused control always scrolled into view. Returns whether it had to.
     bool fitToScreen();
+    // For a window with its own rule for a small screen and its own scrolling:
+    // fitToScreen leaves it as it is.
+    void setFitsScreenItself() { fitsScreenItself_ = true; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    bool fitsScreenItself_ = false;
     ElasticPanel* client_ = nullptr;
 };
 

@@ -1,6 +1,9 @@
 #include "ui/scrollbar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 
 namespace ui {
 
@@ -39,6 +42,21 @@ void HScrollBar::keyPressEvent(QKeyEvent* e) {
     }
     triggerAction(action);
     e->accept();
+}
+
+// The toolkit's scroll bar shows no sign of the focus; the keys act on it, so
+// the user sees where they go: a focus frame round the thumb.
+void HScrollBar::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider bar;
+    initStyleOption(&bar);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this).adjusted(2, 2, -2, -2);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }
 
 }  // namespace ui

@@ -30,6 +30,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 }  // namespace ui

@@ -1,8 +1,10 @@
 // Drive, folder and file lists over a prepared folder tree.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 #include "filetree.h"
 #include "fixtures.h"
@@ -57,6 +59,11 @@ private slots:
         list.setPath(tree.path() + '/');
         QCOMPARE(paths.size(), 1);
         QCOMPARE(patterns.size(), 1);
+        if (!names.isEmpty()) {  // the tool tip shows the name as written, never as markup
+            QTextDocument tip;
+            tip.setHtml(list.model()->index(0, 0).data(Qt::ToolTipRole).toString());
+            QCOMPARE(tip.toPlainText(), list.List(0));
+        }
     }
 
     void folderListBrowsesTheChainAndSubfolders() {
@@ -81,6 +88,19 @@ private slots:
         QCOMPARE(shown(dir), root + QStringLiteral("|sub|locked"));
         dir.openRow(1);
         QCOMPARE(shown(dir), root + QStringLiteral("|sub|alpha|linkdir|locked|Zeta"));
+    }
+
+    void currentFolderThatVanishesGivesWayToTheNearestLeft() {
+        FileTree t{{"gone/", "gone/inner/"}};
+        testsupport::FakeVolumes volumes({"/", t.path()});
+        ui::DirList dir;
+        dir.setDrive(t.path());
+        QCOMPARE(dir.setPath(t.path("gone/inner")), ui::PathResult::Done);
+        QSignalSpy changes(&dir, &ui::DirList::Change);
+        QVERIFY(QDir(QString::fromLocal8Bit(t.path("gone"))).removeRecursively());
+        dir.openRow(1);  // "gone", still in the chain
+        QCOMPARE(dir.Path(), t.path());
+        QCOMPARE(changes.size(), 1);
     }
 
     void driveReturnsToItsLastFolderOrIsNotReady() {
