@@ -26,8 +26,12 @@ void ShowPictureNotice() {
 }
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48}) icon.addPixmap(ui::pngPixmap(QStringLiteral(":/icons/pwdemo-%1.png").arg(size)));
+    // Read once: the program and the main menu both set it.
+    static const QIcon icon = [] {
+        QIcon made;
+        for (int size : {16, 32, 48}) made.addPixmap(ui::pngPixmap(QStringLiteral(":/icons/pwdemo-%1.png").arg(size)));
+        return made;
+    }();
     return icon;
 }
 

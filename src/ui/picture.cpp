@@ -1,10 +1,15 @@
 #include "ui/picture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <array>
 #include <cstdlib>
 
 namespace ui {
@@ -26,22 +31,82 @@ QPixmap pngPixmap(const QString& path, qreal ratio) {
     return pm;
 }
 
+namespace {
+// The icon of a 1x and a 2x PNG, each read the first time a size needs it: a
+// window on a 1x screen never decodes the 2x pictures (half a main menu's
+// start-up work went into reading pictures it would not show).
+class PngPairEngine : public QIconEngine {
+public:
+    PngPairEngine(QString one, QString two, bool sameWhenDisabled)
+        : paths_{std::move(one), std::move(two)}, sameWhenDisabled_(sameWhenDisabled) {
+        QImageReader header(paths_[0], "png");
+        header.setAutoDetectImageFormat(false);
+        natural_ = header.size();
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return natural_.width() <= size.width() && natural_.height() <= size.height()
+                   ? natural_
+                   : natural_.scaled(size, Qt::KeepAspectRatio);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        // The 2x picture from one and a half times the design size on; below
+        // that the 1x one, which an icon never enlarges.
+        const bool larger = 2 * size.width() >= 3 * natural_.width() || 2 * size.height() >= 3 * natural_.height();
+        QPixmap pm = picture(larger && !paths_[1].isEmpty() ? 1 : 0);
+        if (pm.width() > size.width() || pm.height() > size.height())
+            pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode == QIcon::Disabled && !sameWhenDisabled_) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pm, &option);
+        }
+        return pm;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = painter->device()->devicePixelRatio();
+        QPixmap pm = pixmap((QSizeF(rect.size()) * dpr).toSize(), mode, state);
+        pm.setDevicePixelRatio(dpr);
+        const QSize shown = (QSizeF(pm.size()) / dpr).toSize();
+        painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2,
+                                                         (rect.height() - shown.height()) / 2),
+                                  shown),
+                            pm);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return paths_[1].isEmpty() ? QList<QSize>{natural_} : QList<QSize>{natural_, natural_ * 2};
+    }
+
+    QIconEngine* clone() const override { return new PngPairEngine(*this); }
+    QString key() const override { return QStringLiteral("PngPairEngine"); }
+
+private:
+    QPixmap picture(int i) {
+        if (pictures_[i].isNull())
+            pictures_[i] = pngPixmap(paths_[i]);
+        return pictures_[i];
+    }
+
+    std::array<QString, 2> paths_;
+    std::array<QPixmap, 2> pictures_;
+    QSize natural_;
+    bool sameWhenDisabled_;
+};
+}  // namespace
+
 QIcon pictureIcon(const QString& resource, bool sameWhenDisabled) {
+    const QString one = rasterPath(resource, 1);
+    if (!one.isEmpty() && QFile::exists(one)) {
+        const QString two = rasterPath(resource, 2);
+        return QIcon(new PngPairEngine(one, QFile::exists(two) ? two : QString(), sameWhenDisabled));
+    }
     QIcon icon;
-    for (int scale : {1, 2}) {
-        const QString path = rasterPath(resource, scale);
-        if (path.isEmpty() || !QFile::exists(path))
-            continue;
-        const QPixmap pm = pngPixmap(path, scale);
-        icon.addPixmap(pm);
-        if (sameWhenDisabled)
-            icon.addPixmap(pm, QIcon::Disabled);
-    }
-    if (icon.isNull()) {
-        icon.addFile(resource);
-        if (sameWhenDisabled)
-            icon.addFile(resource, {}, QIcon::Disabled);
-    }
+    icon.addFile(resource);
+    if (sameWhenDisabled)
+        icon.addFile(resource, {}, QIcon::Disabled);
     return icon;
 }
 

@@ -53,20 +53,25 @@ private slots:
 
     // Beside the SVG, PNGs made at build time for the design size: used when the
     // box asks for exactly their size, the SVG otherwise.
+    // The picture and the icon made of it: red is the 1x PNG, blue the 2x PNG,
+    // anything else the SVG (an icon is never drawn from the SVG when it has PNGs).
     void buildTimeRastersServeTheirOwnSize_data() {
         QTest::addColumn<QSize>("box");
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QColor>("seen");  // red: the 1x PNG, blue: the 2x PNG, else the SVG
-        QTest::newRow("design size") << QSize(16, 24) << 1.0 << QColor(Qt::red);
-        QTest::newRow("design size, a little wider") << QSize(17, 24) << 1.0 << QColor(Qt::red);
-        QTest::newRow("design size on a 2x screen") << QSize(16, 24) << 2.0 << QColor(Qt::blue);
-        QTest::newRow("twice the design size") << QSize(32, 48) << 1.0 << QColor(Qt::blue);
-        QTest::newRow("any other size") << QSize(20, 30) << 1.0 << QColor();
+        QTest::addColumn<QColor>("seen");
+        QTest::addColumn<QColor>("icon");
+        const QColor red(Qt::red), blue(Qt::blue);
+        QTest::newRow("design size") << QSize(16, 24) << 1.0 << red << red;
+        QTest::newRow("design size, a little wider") << QSize(17, 24) << 1.0 << red << red;
+        QTest::newRow("design size on a 2x screen") << QSize(16, 24) << 2.0 << blue << blue;
+        QTest::newRow("twice the design size") << QSize(32, 48) << 1.0 << blue << blue;
+        QTest::newRow("any other size") << QSize(20, 30) << 1.0 << QColor() << red;
     }
     void buildTimeRastersServeTheirOwnSize() {
         QFETCH(QSize, box);
         QFETCH(qreal, ratio);
         QFETCH(QColor, seen);
+        QFETCH(QColor, icon);
         const QString svg = dir.filePath(QStringLiteral("sized.svg"));
         QVERIFY(QFile::exists(svg) || QFile::copy(arrow, svg));
         for (const auto& [name, size, colour] : {std::tuple{"sized.png", QSize(16, 24), QColor(Qt::red)},
@@ -75,14 +80,20 @@ private slots:
             raster.fill(colour);
             QVERIFY(raster.save(dir.filePath(QLatin1String(name)), "PNG"));
         }
+        const auto centre = [](const QPixmap& pm) { return pm.toImage().pixelColor(pm.width() / 2, pm.height() / 2); };
         const QPixmap pm = ui::renderPicture(svg, box, ratio);
         QVERIFY(!pm.isNull());
         QCOMPARE(pm.devicePixelRatio(), ratio);
-        const QColor centre = pm.toImage().pixelColor(pm.width() / 2, pm.height() / 2);
         if (seen.isValid())
-            QCOMPARE(centre, seen);
+            QCOMPARE(centre(pm), seen);
         else
-            QVERIFY(centre != QColor(Qt::red) && centre != QColor(Qt::blue));
+            QVERIFY(centre(pm) != QColor(Qt::red) && centre(pm) != QColor(Qt::blue));
+        const QPixmap shown = ui::pictureIcon(svg).pixmap(box, ratio);
+        QCOMPARE(centre(shown), icon);
+        QVERIFY(shown.width() <= qRound(box.width() * ratio) && shown.height() <= qRound(box.height() * ratio));
+        const QPixmap disabled = ui::pictureIcon(svg).pixmap(box, ratio, QIcon::Disabled);
+        QVERIFY(centre(disabled) != icon);  // greyed, unless asked to stay as it is
+        QCOMPARE(centre(ui::pictureIcon(svg, true).pixmap(box, ratio, QIcon::Disabled)), icon);
     }
 
     void clickNeedsPressAndReleaseInside() {
