@@ -199,7 +199,8 @@ void takeTurn(const Owner& o) {
     }
 }
 
-bool handleAccessKey(QWidget* window, const QKeySequence& key) {
+// fromMenu: the key was pressed in a menu it opened, whose turn that was.
+bool handleAccessKey(QWidget* window, const QKeySequence& key, bool fromMenu = false) {
     const QList<Owner> owners = ownersOf(window, key);
     if (owners.isEmpty()) return false;
     if (owners.size() == 1) {
@@ -209,7 +210,9 @@ bool handleAccessKey(QWidget* window, const QKeySequence& key) {
     const QList<QWidget*> order = tabStops(window);
     QWidget* focus = QApplication::focusWidget();
     std::pair<int, int> here{-2, 0};
-    if (focus && focus->window() == window) {
+    if (fromMenu) {
+        here = {-1, 0};
+    } else if (focus && focus->window() == window) {
         auto* bar = qobject_cast<QTabBar*>(focus);
         here = orderOf(focus, bar ? bar->currentIndex() : 0, order);
     }
@@ -281,6 +284,22 @@ bool switchPage(QWidget* window, bool forward) {
     return true;
 }
 
+// A menu a shared key opened hands the key on when none of its own entries
+// owns it: the menu closes and the key takes its next turn in the window, so
+// repeated presses keep going round.
+bool passOverMenu(QWidget* popup, const QKeyEvent* k) {
+    auto* menu = qobject_cast<QMenu*>(popup);
+    if (!menu || !isAccessKey(k) || !qobject_cast<QMenuBar*>(menu->parentWidget())) return false;
+    const QKeySequence key(int(k->modifiers() & Qt::AltModifier) | k->key());
+    for (QAction* a : menu->actions()) {
+        if (a->isVisible() && accessKeyOf(a->text()) == key) return false;
+    }
+    QWidget* window = menu->parentWidget()->window();
+    if (ownersOf(window, key).size() < 2) return false;
+    menu->close();
+    return handleAccessKey(window, key, true);
+}
+
 class KeyboardRules : public QObject {
 public:
     using QObject::QObject;
@@ -289,7 +308,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) return false;
         auto* w = qobject_cast<QWidget*>(watched);
-        if (!w || QApplication::activePopupWidget()) return false;
+        if (!w) return false;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return e->type() == QEvent::KeyPress && passOverMenu(popup, static_cast<QKeyEvent*>(e));
         QWidget* window = w->window();
         if (window->windowFlags().testFlag(Qt::Popup) || qobject_cast<QMenu*>(window)) return false;
         auto* k = static_cast<QKeyEvent*>(e);

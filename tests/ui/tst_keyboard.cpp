@@ -97,6 +97,10 @@ private slots:
             << int(Qt::Key_C) << 1 << "close" << 0 << 0 << false << false << 0;
         QTest::newRow("shared with a menu: the menu opens in its turn")
             << int(Qt::Key_C) << 2 << "close" << 0 << 0 << false << true << 0;
+        QTest::newRow("shared with a menu: from the open menu round again")
+            << int(Qt::Key_C) << 3 << "close" << 0 << 0 << false << false << 0;
+        QTest::newRow("shared with a menu: and the menu once more")
+            << int(Qt::Key_C) << 4 << "close" << 0 << 0 << false << true << 0;
     }
     void accessKeys() {
         QFETCH(int, key);
