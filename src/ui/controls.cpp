@@ -194,6 +194,11 @@ void ListBox::setListIndex(int index) {
 
 void ListBox::focusInEvent(QFocusEvent* e) {
     fromCode_ = true;  // Qt makes a line current on focus; that selects nothing
+    // The focus frame is drawn round the current line: one scrolled out of
+    // view would leave no sign of the focus, so the top line shown takes it.
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    if (top.isValid() && (!currentIndex().isValid() || !viewport()->rect().intersects(visualRect(currentIndex()))))
+        selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
     QListWidget::focusInEvent(e);
     fromCode_ = false;
     emit GotFocus();
