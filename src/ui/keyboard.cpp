@@ -157,6 +157,12 @@ QWidget* firstStopIn(QWidget* container) {
 
 void selectTab(QTabBar* bar, int tab) {
     if (auto* owner = qobject_cast<IndexTab*>(bar->parentWidget())) {
+        // Focus on the page that goes would be handed by the toolkit to whatever
+        // follows it in its own chain; it goes to the tab row, as after a click
+        // on the tab (the page's Click may still place it elsewhere).
+        QWidget* f = QApplication::focusWidget();
+        if (f && f != bar && tab != owner->CurrTab() && owner->isAncestorOf(f))
+            bar->setFocus(Qt::ShortcutFocusReason);
         owner->setCurrTab(tab);
     } else {
         bar->setCurrentIndex(tab);
