@@ -1,5 +1,6 @@
 // Keyboard only: on every page of every window the main menu opens, Tab reaches
-// every control a user can work with and comes back round to where it began.
+// every control a user can work with and comes back round to where it began,
+// the page's controls first, each option group on its selected option.
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -95,6 +96,20 @@ private slots:
                     QVERIFY2(reached(w, walk), qPrintable(QStringLiteral("%1: Tab never reaches %2 %3")
                                                               .arg(where, w->metaObject()->className(),
                                                                    w->objectName())));
+            }
+            // From the tab row, the page's controls come before the window's own
+            // (its bottom buttons), and an option group is entered on its choice.
+            bool left = false;
+            for (QWidget* w : walk) {
+                const bool onPage = tabs && tabs->isAncestorOf(w);
+                QVERIFY2(!(onPage && left && w != tabs->tabBar()),
+                         qPrintable(QStringLiteral("%1: %2 comes after the window's own controls").arg(where, w->objectName())));
+                left = left || !onPage;
+                if (auto* r = qobject_cast<QRadioButton*>(w); r && !r->isChecked()) {
+                    for (QRadioButton* s : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+                        QVERIFY2(!s->isChecked() || !s->isVisible(),
+                                 qPrintable(QStringLiteral("%1: the group of %2 is entered off its choice").arg(where, r->text())));
+                }
             }
         }
         window->close();
