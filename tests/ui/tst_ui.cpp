@@ -236,6 +236,15 @@ private slots:
         QCOMPARE(clicks.count(), 3);
         QCOMPARE(list->ListIndex(), -1);
         QCOMPARE(list->ListCount(), 2);
+        // Scrolled past its current line, the list makes the top line shown
+        // current on taking the focus, so its focus frame is seen; nothing selected.
+        for (int i = 0; i < 40; ++i) list->AddItem(QStringLiteral("line %1").arg(i));
+        list->setTopIndex(20);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(list->currentRow(), list->indexAt(QPoint(1, 1)).row());
+        QVERIFY(list->currentRow() >= 20);
+        QCOMPARE(list->ListIndex(), -1);
         window.close();
     }
 
