@@ -146,6 +146,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(w.tabs->CurrTab(), 2);
         QCOMPARE(clicks.count(), 4);
+        // A tab chosen by its key takes the focus from the page it hides.
+        auto* onPage = new ui::CommandButton(QStringLiteral("Go"), w.tabs->page(2));
+        onPage->setGeometry(20, 20, 80, 26);
+        onPage->show();
+        onPage->setFocus();
+        QTest::keyClick(onPage, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(w.tabs->CurrTab(), 1);
+        QCOMPARE(QApplication::focusWidget(), w.tabs->tabBar());
         w.close();
     }
 
