@@ -10,41 +10,15 @@
 #include <set>
 #include <utility>
 
+#include "reports.h"
 #include "tables/report_rows.h"
 
 namespace {
 
-constexpr int kCircle = 360 * 60;  // arc minutes
-
-// "23Pis30" -> arc minutes from 00Ari00, or -1 when the text is not a position.
-int arcMinutes(const QString& text) {
-    static const QString signs = QStringLiteral("AriTauGemCanLeoVirLibScoSagCapAquPis");
-    if (text.size() != 7)
-        return -1;
-    for (int i : {0, 1, 5, 6})
-        if (!text[i].isDigit())
-            return -1;
-    const int sign = signs.indexOf(text.mid(2, 3));
-    const int deg = text.left(2).toInt();
-    const int min = text.right(2).toInt();
-    if (sign < 0 || sign % 3 != 0 || deg > 29 || min > 59)
-        return -1;
-    return (sign / 3 * 30 + deg) * 60 + min;
-}
-
-// Separation of two positions along the shorter arc, in arc minutes.
-int separation(int a, int b) {
-    const int d = std::abs(a - b) % kCircle;
-    return std::min(d, kCircle - d);
-}
-
-// "Moo at 25Pis36" -> {"Moo", "25Pis36"}; the code keeps its own blanks.
-std::pair<QString, QString> splitAt(const QString& cell) {
-    const int at = cell.lastIndexOf(QStringLiteral(" at "));
-    if (at < 0)
-        return {};
-    return {cell.left(at), cell.mid(at + 4)};
-}
+using testsupport::kCircle;
+using testsupport::separation;
+using testsupport::splitAt;
+const auto arcMinutes = [](const QString& text) { return testsupport::positionMinutes(text); };
 
 struct Point {
     const char* code;
