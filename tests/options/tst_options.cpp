@@ -6,6 +6,7 @@
 
 #include "fixtures.h"
 #include "options/frmop.h"
+#include "options/options_data.h"
 #include "shell/vocabulary.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
@@ -19,11 +20,6 @@ using options::frmOp;
 using Slot = ui::FormSlot<frmOp>;
 
 namespace {
-
-template <typename... T>
-void row(const char* name, T... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 QString selection(const ui::ListBox* list) {
     QStringList on;
@@ -249,46 +245,21 @@ private slots:
         QCOMPARE(w->cmbUserRate->count(), 0);  // added rates last until the type changes
     }
 
-    void messageButtonsExplainAndStay_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("icon");
-        const int info = int(ui::Icon::Information);
-        const int warn = int(ui::Icon::Exclamation);
-        const char* closes = "Closes the form and returns to the Natal Information Screen.";
-        const char* help = "Online help is always available in Starwright for Windows.";
-        row("Save to File", "btnFile0", 0, "Make the program remember different settings that will create lists "
-            "for your different purposes.", "Save to File", info);
-        row("Load from File", "btnFile1", 0, "Retrieve a previously saved set of transits or progressions list "
-            "settings.", "Load from File", info);
-        row("Customize Aspects", "ButtonAspects", 0, "Clicking this button would take you to the aspect "
-            "customization screen that you can see in this demo at Customizing, Aspects.", "Customize Aspects", info);
-        row("Cancel, list page", "ButtonCancel", 0, closes, "Cancel", info);
-        row("Help, list page", "ButtonHelp", 0, help, "Help", info);
-        row("Calculate", "ButtonOK", 0, "A click of this button is all it takes to create the list of transits or "
-            "progressions.", "Calculate", info);
-        row("Cancel, progressed page", "CancelButton", 2, closes, "Cancel", info);
-        row("PC Atlas", "CityButton", 2, "You can access the PC Atlas to relocate to any of 250,000 cities.",
-            "PC Atlas", info);
-        row("Help, progressed page", "HelpButton", 2, help, "Help", warn);
-        row("OK", "OkButton", 2, "A click of this button is all it takes to draw the progressed chart.", "OK", warn);
-        row("Relocate", "RelocButton", 2, "This button automatically inserts your present latitude and longitude "
-            "from the User Information you have entered, thereby relocating the chart to your present location.",
-            "Relocate", warn);
-    }
+    // Every message button, on whichever page it stands, shows its own message
+    // under its caption (without "&" and "...") and the window stays.
     void messageButtonsExplainAndStay() {
-        QFETCH(QString, button);
-        QFETCH(int, tab);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
-        QFETCH(int, icon);
         testsupport::MsgBoxRecorder boxes;
-        clickTab(tab);
-        QTest::mouseClick(w->findChild<ui::CommandButton*>(button), Qt::LeftButton);
-        QCOMPARE(boxes.boxes(), QList<ui::MsgRecord>({{text, ui::Icon(icon), title}}));
-        QVERIFY(w->isVisible());
+        for (const options::text::MessageButton& m : options::text::kMessageButtons) {
+            auto* b = w->findChild<ui::CommandButton*>(QLatin1String(m.name));
+            QVERIFY2(b && b->text() == m.caption, m.name);
+            for (int t = 0; t < w->VSIndexTab1->count(); ++t)
+                if (w->VSIndexTab1->page(t)->isAncestorOf(b)) clickTab(t);
+            boxes.clear();
+            QTest::mouseClick(b, Qt::LeftButton);
+            const QString title = QString(m.caption).remove(QStringLiteral("...")).remove(u'&');
+            QCOMPARE(boxes.boxes(), QList<ui::MsgRecord>({{m.text, m.icon, title}}));
+            QVERIFY(w->isVisible());
+        }
     }
 
     void toolBarDescribesThePage_data() {

@@ -322,23 +322,6 @@ private slots:
         QCOMPARE(boxes->boxes(), expected);
     }
 
-    // Tab goes round every page without a trap; an option group is entered on
-    // its selected option ("Do not use" of the gender frame).
-    void keyboardWalkOnEveryPage() {
-        for (int page = 0; page < w->vstSearch->count(); ++page) {
-            w->vstSearch->setCurrTab(page);
-            w->vstSearch->tabBar()->setFocus();
-            const QList<QWidget*> walk = testsupport::tabWalk();
-            QVERIFY2(!walk.isEmpty(), qPrintable(QStringLiteral("trapped on page %1").arg(page)));
-            QCOMPARE(walk.count(w->ChartListBox), 1);
-            if (page == search::frmSearch::ByRemarks) {
-                QVERIFY(walk.contains((*w->MFOp)[w->MFOp->selected()]));
-                for (int i = 0; i < w->MFOp->size(); ++i)
-                    QCOMPARE(walk.contains((*w->MFOp)[i]), i == w->MFOp->selected());
-            }
-        }
-    }
-
     void pointerOverTheListShowsTheHint() {
         const auto moveOver = [](QWidget* target, QPointF at) {
             QMouseEvent e(QEvent::MouseMove, at, at, Qt::NoButton, {}, {});
