@@ -10,6 +10,7 @@
 #include "custom/custom_data.h"
 #include "custom/frmcustom.h"
 #include "fixtures.h"
+#include "formtest.h"
 #include "shell/orbs.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
@@ -23,26 +24,15 @@
 
 using custom::frmCustom;
 using testsupport::MsgBoxRecorder;
-using Slot = ui::FormSlot<frmCustom>;
 
 namespace {
 
 const QString& kHint = custom::text::kOrbHint;
 
-class TestCustom : public QObject {
+class TestCustom : public QObject, testsupport::FormTest<frmCustom> {
     Q_OBJECT
 
-    frmCustom* w = nullptr;
-
-    void open() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void chooseOrbs(int type) {
         if (w->VSIndexTab1->CurrTab() != 1)
             clickTab(1);
@@ -51,22 +41,13 @@ class TestCustom : public QObject {
     void choosePart(const QString& name) {
         w->cboPartNames->setListIndex(w->cboPartNames->findText(name));
     }
-    void close() {
-        w->Unload();
-        QTRY_VERIFY(!Slot::exists());
-    }
     QString orbs(int aspect) {
         return w->OrbL[size_t(aspect)]->text() + u'/' + w->OrbP[size_t(aspect)]->text();
     }
 
 private slots:
-    void init() { open(); }
-    void cleanup() {
-        if (Slot::exists())
-            Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void loadsTheSampleState() {
         QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
@@ -153,11 +134,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         QFETCH(QString, shown);
-        close();
+        QVERIFY(close());
         {
             testsupport::LocaleSwitch l(locale);
             shell::FillVocabulary();
-            open();
+            QVERIFY(open());
             chooseOrbs(0);
             ui::TextBox* box = w->OrbL[0];
             QTest::mouseClick(box, Qt::LeftButton);
@@ -169,7 +150,7 @@ private slots:
             QCOMPARE(box->text(), kept);
             QTest::mouseClick(w->OrbP[0], Qt::LeftButton);
             QCOMPARE(box->text(), shown);
-            close();
+            QVERIFY(close());
         }
         shell::FillVocabulary();  // the vocabulary of the test's own locale again
     }
@@ -471,9 +452,9 @@ private slots:
     void orbTableAndListTypeAreRefilledOnEveryLoad() {
         chooseOrbs(3);
         shell::OrbTable(0, 1) = QStringLiteral("9.99");
-        close();
+        QVERIFY(close());
         QCOMPARE(shell::OrbListIndex, 3);  // program-wide: it outlives the window
-        open();
+        QVERIFY(open());
         QCOMPARE(shell::OrbListIndex, 0);
         QCOMPARE(shell::OrbTable(0, 1), QStringLiteral("7.00"));
     }

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "options/frmop.h"
 #include "options/options_data.h"
 #include "shell/vocabulary.h"
@@ -17,7 +18,6 @@
 #include "ui/twips.h"
 
 using options::frmOp;
-using Slot = ui::FormSlot<frmOp>;
 
 namespace {
 
@@ -29,24 +29,10 @@ QString selection(const ui::ListBox* list) {
     return on.join(u',') + u'@' + QString::number(list->TopIndex());
 }
 
-class TestOptions : public QObject {
+class TestOptions : public QObject, testsupport::FormTest<frmOp> {
     Q_OBJECT
 
-    frmOp* w = nullptr;
-
-    void open() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void close() {
-        if (Slot::exists()) Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-    }
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void type(ui::TextBox* box, const QString& text) {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
@@ -60,11 +46,8 @@ private slots:
         ui::Locale::overrideToday(QDate(2024, 3, 7));
         shell::FillVocabulary();
     }
-    void init() { open(); }
-    void cleanup() {
-        close();
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void loadsTheSampleState() {
         for (ui::ListBox* list : w->PlanetList) {
@@ -100,11 +83,11 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, order);
         QFETCH(QString, caption);
-        close();
+        QVERIFY(close());
         {
             testsupport::LocaleSwitch sw(locale);
             shell::FillVocabulary();
-            open();
+            QVERIFY(open());
             QCOMPARE(w->LongMin->text() + u' ' + w->LatMin->text() + u' ' + w->LongDeg->text(),
                      QStringLiteral("00.38 42.85 074"));  // literals, whatever the locale
         }

@@ -96,9 +96,9 @@ private slots:
     void birthdayRowsFollowTheShortDate() {
         QFETCH(QString, locale);
         QFETCH(QString, order);
-        QVERIFY(searchtest::close());
+        QVERIFY(close());
         testsupport::LocaleSwitch sw(locale);
-        QVERIFY((w = searchtest::open()));
+        QVERIFY(open());
         const QStringList names = order.split(u' ');
         for (int i = 0; i < 3; ++i) {
             const QString& n = names[i];
@@ -365,8 +365,8 @@ private slots:
             }
             else
                 w->mnuExit->trigger();
-            QTRY_VERIFY(!searchtest::Slot::exists());
-            QVERIFY((w = searchtest::open()));
+            QTRY_VERIFY(!Slot::exists());
+            QVERIFY(open());
         }
         QCOMPARE(w->windowTitle(), QStringLiteral("Search for Charts in "));
         QCOMPARE(w->vstSearch->CurrTab(), 0);

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "reports.h"
 #include "shell/mainmenu.h"
 #include "shell/screen.h"
@@ -53,10 +54,8 @@ QStringList allCells(const ui::Grid& g) {
 const QStringList kPointOrder{"Sun", "Moo", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura", "Nep",
                               "Plu", "Asc", "Mid", "MNN", "MSN", "PF",  "Vtx", "EPt"};
 
-class TestSynastry : public QObject {
+class TestSynastry : public QObject, testsupport::FormTest<frmSynastry> {
     Q_OBJECT
-
-    frmSynastry* w = nullptr;
 
     ui::Grid* grid(const QString& name) const { return w->findChild<ui::Grid*>(name); }
 
@@ -65,16 +64,8 @@ private slots:
         testsupport::setUpHeadless();
         shell::FillVocabulary();
     }
-    void init() {
-        ui::FormSlot<frmSynastry>::showModal();
-        w = ui::FormSlot<frmSynastry>::peek();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    void cleanup() {
-        if (ui::FormSlot<frmSynastry>::exists()) ui::FormSlot<frmSynastry>::get().Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     // Each report shows its stated number of rows under the one header row, within
     // its page, with its sort button under it and cut to the page (the layout

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "shell/mainmenu.h"
 #include "shell/vocabulary.h"
 #include "reports.h"
@@ -22,10 +23,8 @@ using tables::frmTables;
 
 namespace {
 
-class TestTables : public QObject {
+class TestTables : public QObject, testsupport::FormTest<frmTables> {
     Q_OBJECT
-
-    frmTables* w = nullptr;
 
     // The first visible row each time the grid scrolled.
     static QList<int> topRowsDuring(ui::Grid& g, const std::function<void()>& action) {
@@ -44,16 +43,8 @@ private slots:
         testsupport::setUpHeadless();
         shell::FillVocabulary();
     }
-    void init() {
-        w = &ui::FormSlot<frmTables>::get();
-        ui::FormSlot<frmTables>::showModal();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    void cleanup() {
-        if (ui::FormSlot<frmTables>::exists()) ui::FormSlot<frmTables>::get().Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmTables>::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void opensOnTheSunrisePageWithTheSampleInputs() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Tables"));

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "tours/frmpcatlas.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
@@ -15,7 +16,6 @@
 
 using testsupport::MsgBoxRecorder;
 using tours::frmPCAtlas;
-using Slot = ui::FormSlot<frmPCAtlas>;
 
 namespace {
 
@@ -26,15 +26,10 @@ const QString kResult = QStringLiteral(
 const QString kTyped = QStringLiteral("Seattle, WA|11|27|1942|10|15|00");
 const QString kEmpty = QStringLiteral("||||||");
 
-class TestAtlas : public QObject {
+class TestAtlas : public QObject, testsupport::FormTest<frmPCAtlas> {
     Q_OBJECT
 
-    frmPCAtlas* w = nullptr;
-
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void act(const QString& step) {
         if (step == u"tick")
             w->Timer1_Timer();
@@ -53,17 +48,8 @@ class TestAtlas : public QObject {
     }
 
 private slots:
-    void init() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void cleanup() {
-        if (Slot::exists())
-            Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void whatAReplayLeaves_data() {
         QTest::addColumn<QString>("steps");
