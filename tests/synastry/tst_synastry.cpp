@@ -1,5 +1,5 @@
-// The synastry window: report layout, the sort notices, opening from the main
-// menu; and its sample reports checked for transcription slips (counts, the
+// The synastry window: its reports on their pages, the sort notices, opening afresh;
+// and its sample reports checked for transcription slips (counts, the
 // index rows, orbs and positions that must agree, the stated orders).
 
 #include <QFontMetrics>
@@ -9,7 +9,6 @@
 #include "fixtures.h"
 #include "formtest.h"
 #include "reports.h"
-#include "shell/mainmenu.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
 #include "synastry/frmsynastry.h"
@@ -222,19 +221,12 @@ private slots:
         }
     }
 
-    void theMainMenuOpensAFreshCentredWindowEachTime() {
-        w->Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
+    // Opened as the main menu opens it (its buttons: tst_shell), each time afresh.
+    void opensAFreshCentredWindowEachTime() {
+        QVERIFY(close());
         testsupport::ScreenOverride screen(30000, 24000);
-        shell::Form1 menu;
-        menu.Form_Load();
-        menu.setFeature(7, &ui::FormSlot<frmSynastry>::showModal);
         for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(testsupport::showActive(menu));
-            QTest::keyClick(&menu, Qt::Key_S, Qt::AltModifier);
-            QVERIFY(ui::FormSlot<frmSynastry>::exists());
-            w = ui::FormSlot<frmSynastry>::peek();
-            QVERIFY(w->isVisible());
+            QVERIFY(open());
             QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
             QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
             QCOMPARE(w->grdChart->Rows(), 85);
@@ -242,9 +234,8 @@ private slots:
             QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
             QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
             QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-            QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
+            QTRY_VERIFY(!Slot::exists());
         }
-        menu.close();
     }
 };
 

@@ -98,31 +98,6 @@ private slots:
         }
     }
 
-    void cellsWithoutTrailingBlank_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("hour lord heading") << 42 << 0 << QStringLiteral("PLANETARY HOUR LORD:");
-        QTest::newRow("hour lord") << 42 << 1 << QStringLiteral("Mars");
-        QTest::newRow("no endings points") << 67 << 1 << QStringLiteral("0");
-    }
-    void cellsWithoutTrailingBlank() {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(QString, text);
-        QCOMPARE(analysisCell(row, col), text);
-    }
-
-    void continuationRows_data() {
-        QTest::addColumn<int>("row");
-        for (int row : {26, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 72, 73}) QTest::addRow("row %d", row) << row;
-    }
-    void continuationRows() {
-        QFETCH(int, row);
-        QCOMPARE(analysisCell(row, 0), QString());
-        QVERIFY(!analysisCell(row, 1).isEmpty());
-    }
-
     void pointPositions_data() {
         QTest::addColumn<int>("row");
         for (int row = 1; row <= 23; ++row) QTest::addRow("%s", qPrintable(analysisCell(row, 0).trimmed())) << row;
