@@ -1,7 +1,7 @@
 #pragma once
 
 // Reading the sample reports' cells: zodiac positions, the "code at position"
-// cells, and a table of literal rows as texts.
+// cells, aspect angles, and a table of literal rows as texts.
 
 #include <QList>
 #include <QRegularExpression>
@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <span>
 #include <utility>
+
+#include "shell/vocabulary.h"
 
 namespace testsupport {
 
@@ -39,6 +41,15 @@ inline int separation(int a, int b) {
 inline std::pair<QString, QString> splitAt(const QString& cell) {
     const qsizetype at = cell.indexOf(QStringLiteral(" at "));
     return at < 0 ? std::pair<QString, QString>{} : std::pair{cell.left(at), cell.mid(at + 4)};
+}
+
+// An aspect's angle in arc minutes from the program's aspect table (filled by
+// shell::FillVocabulary), -1 for no aspect code.
+inline int aspectMinutes(const QString& code) {
+    for (const QString& def : shell::AspectDef) {
+        if (!def.isEmpty() && def.left(3) == code) return def.mid(3, 3).toInt() * 60 + def.mid(6, 3).toInt() * 60 / 1000;
+    }
+    return -1;
 }
 
 // Literal report rows as texts, row by row.

@@ -22,6 +22,7 @@ using synastry::frmSynastry;
 
 namespace {
 
+using testsupport::aspectMinutes;
 using testsupport::separation;
 using testsupport::splitAt;
 
@@ -35,13 +36,6 @@ int angleMinutes(const QString& text) {
     return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
 }
 
-// The aspect's angle in arc minutes, from the program's aspect table; -1 if unknown.
-int aspectMinutes(const QString& code) {
-    for (const QString& def : shell::AspectDef) {
-        if (def.left(3) == code) return def.mid(3, 3).toInt() * 60 + def.mid(6, 3).toInt() * 60 / 1000;
-    }
-    return -1;
-}
 
 QStringList allCells(const ui::Grid& g) {
     QStringList cells;
