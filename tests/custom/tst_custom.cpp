@@ -7,8 +7,10 @@
 #include <QTimer>
 
 #include "custom/arabicparts.h"
+#include "custom/custom_data.h"
 #include "custom/frmcustom.h"
 #include "fixtures.h"
+#include "formtest.h"
 #include "shell/orbs.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
@@ -22,28 +24,15 @@
 
 using custom::frmCustom;
 using testsupport::MsgBoxRecorder;
-using Slot = ui::FormSlot<frmCustom>;
 
 namespace {
 
-const QString kHint = QStringLiteral(
-    "Try clicking on some of the option buttons to the upper right to see the various default "
-    "definitions of the aspect orbs.");
+const QString& kHint = custom::text::kOrbHint;
 
-class TestCustom : public QObject {
+class TestCustom : public QObject, testsupport::FormTest<frmCustom> {
     Q_OBJECT
 
-    frmCustom* w = nullptr;
-
-    void open() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void chooseOrbs(int type) {
         if (w->VSIndexTab1->CurrTab() != 1)
             clickTab(1);
@@ -52,22 +41,13 @@ class TestCustom : public QObject {
     void choosePart(const QString& name) {
         w->cboPartNames->setListIndex(w->cboPartNames->findText(name));
     }
-    void close() {
-        w->Unload();
-        QTRY_VERIFY(!Slot::exists());
-    }
     QString orbs(int aspect) {
         return w->OrbL[size_t(aspect)]->text() + u'/' + w->OrbP[size_t(aspect)]->text();
     }
 
 private slots:
-    void init() { open(); }
-    void cleanup() {
-        if (Slot::exists())
-            Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void loadsTheSampleState() {
         QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
@@ -154,11 +134,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         QFETCH(QString, shown);
-        close();
+        QVERIFY(close());
         {
             testsupport::LocaleSwitch l(locale);
             shell::FillVocabulary();
-            open();
+            QVERIFY(open());
             chooseOrbs(0);
             ui::TextBox* box = w->OrbL[0];
             QTest::mouseClick(box, Qt::LeftButton);
@@ -170,7 +150,7 @@ private slots:
             QCOMPARE(box->text(), kept);
             QTest::mouseClick(w->OrbP[0], Qt::LeftButton);
             QCOMPARE(box->text(), shown);
-            close();
+            QVERIFY(close());
         }
         shell::FillVocabulary();  // the vocabulary of the test's own locale again
     }
@@ -285,26 +265,11 @@ private slots:
     void buttonsAnswer_data() {  // the row name is the button's
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("text");  // empty: the window closes
-        const QString exit = QStringLiteral(
-            "Clicking here saves your choices and returns you to the Natal Information Screen.");
-        const QString help =
-            QStringLiteral("Context sensitive help is available throughout Starwright.");
-        row("SaveButton0", 4,
-            "Save a list to file after you added, changed and deleted the parts that you want.");
-        row("SaveButton1", 5, "You can save your own customized list of Ruling Planets.");
-        row("SaveButton2", 0, exit);
-        row("SaveButton3", 1,
-            "Clicking here will save your preferred orbs for this type of aspect list.");
-        row("SaveButton4", 6, exit);
-        row("HelpButton0", 4, help);
-        row("HelpButton1", 5, help);
-        row("HelpButton2", 0, help);
-        row("HelpButton3", 1, help);
-        row("OpenFileButton", 4,
-            "Starwright comes with five different Arabic Parts definition files, including one "
-            "with 265 formulas.  You can select which you want and easily create a file with "
-            "your own collection of Arabic Parts.");
-        row("Command1", 0, "Closes the form without changing your settings.");
+        using namespace custom::text;
+        for (int i : {0, 1, 2, 3, 4}) row(qPrintable(QStringLiteral("SaveButton%1").arg(i)), std::array{4, 5, 0, 1, 6}[size_t(i)], save(i));
+        for (int i : {0, 1, 2, 3}) row(qPrintable(QStringLiteral("HelpButton%1").arg(i)), std::array{4, 5, 0, 1}[size_t(i)], kHelp);
+        row("OpenFileButton", 4, kOpenFile);
+        row("Command1", 0, kCancel);
         row("cmdAction0", 3, QString());
         row("cmdAction1", 2, QString());
         row("cmdAction2", 1, QString());
@@ -363,20 +328,13 @@ private slots:
         QVERIFY(Slot::exists());
     }
 
-    // Tab from the tab row goes round every page's controls in reading order
-    // and comes back, whatever the page.
-    void keyboardWalkOnEveryPage() {
-        for (int page = 0; page < w->VSIndexTab1->count(); ++page) {
-            w->VSIndexTab1->setCurrTab(page);
-            w->VSIndexTab1->tabBar()->setFocus();
-            const QList<QWidget*> walk = testsupport::tabWalk();
-            QVERIFY2(!walk.isEmpty(), qPrintable(QStringLiteral("trapped on page %1").arg(page)));
-            QCOMPARE(QSet<QWidget*>(walk.begin(), walk.end()).size(), walk.size());
-            if (page == 0) {  // planets: each row's options with their row, not after all the boxes
-                QVERIFY(walk.indexOf((*w->optMoon)[0]) < walk.indexOf(w->CheckMN[0]) + 3);
-                QVERIFY(walk.indexOf(w->PFReverseBox) < walk.indexOf(w->CheckChiron[0]));
-            }
-        }
+    // On the planets page each row's options come with their row, not after all
+    // the boxes (no trap on any page: tst_keyboard_walk).
+    void planetRowsAreWalkedRowByRow() {
+        w->VSIndexTab1->tabBar()->setFocus();
+        const QList<QWidget*> walk = testsupport::tabWalk();
+        QVERIFY(walk.indexOf((*w->optMoon)[0]) < walk.indexOf(w->CheckMN[0]) + 3);
+        QVERIFY(walk.indexOf(w->PFReverseBox) < walk.indexOf(w->CheckChiron[0]));
     }
 
     void displayBoxRulesItsOptions_data() {
@@ -494,9 +452,9 @@ private slots:
     void orbTableAndListTypeAreRefilledOnEveryLoad() {
         chooseOrbs(3);
         shell::OrbTable(0, 1) = QStringLiteral("9.99");
-        close();
+        QVERIFY(close());
         QCOMPARE(shell::OrbListIndex, 3);  // program-wide: it outlives the window
-        open();
+        QVERIFY(open());
         QCOMPARE(shell::OrbListIndex, 0);
         QCOMPARE(shell::OrbTable(0, 1), QStringLiteral("7.00"));
     }

@@ -5,7 +5,9 @@
 #include <QTest>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "options/frmop.h"
+#include "options/options_data.h"
 #include "shell/vocabulary.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
@@ -16,14 +18,8 @@
 #include "ui/twips.h"
 
 using options::frmOp;
-using Slot = ui::FormSlot<frmOp>;
 
 namespace {
-
-template <typename... T>
-void row(const char* name, T... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 QString selection(const ui::ListBox* list) {
     QStringList on;
@@ -33,24 +29,10 @@ QString selection(const ui::ListBox* list) {
     return on.join(u',') + u'@' + QString::number(list->TopIndex());
 }
 
-class TestOptions : public QObject {
+class TestOptions : public QObject, testsupport::FormTest<frmOp> {
     Q_OBJECT
 
-    frmOp* w = nullptr;
-
-    void open() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void close() {
-        if (Slot::exists()) Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-    }
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void type(ui::TextBox* box, const QString& text) {
         QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
@@ -64,11 +46,8 @@ private slots:
         ui::Locale::overrideToday(QDate(2024, 3, 7));
         shell::FillVocabulary();
     }
-    void init() { open(); }
-    void cleanup() {
-        close();
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void loadsTheSampleState() {
         for (ui::ListBox* list : w->PlanetList) {
@@ -104,11 +83,11 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, order);
         QFETCH(QString, caption);
-        close();
+        QVERIFY(close());
         {
             testsupport::LocaleSwitch sw(locale);
             shell::FillVocabulary();
-            open();
+            QVERIFY(open());
             QCOMPARE(w->LongMin->text() + u' ' + w->LatMin->text() + u' ' + w->LongDeg->text(),
                      QStringLiteral("00.38 42.85 074"));  // literals, whatever the locale
         }
@@ -249,46 +228,21 @@ private slots:
         QCOMPARE(w->cmbUserRate->count(), 0);  // added rates last until the type changes
     }
 
-    void messageButtonsExplainAndStay_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("icon");
-        const int info = int(ui::Icon::Information);
-        const int warn = int(ui::Icon::Exclamation);
-        const char* closes = "Closes the form and returns to the Natal Information Screen.";
-        const char* help = "Online help is always available in Starwright for Windows.";
-        row("Save to File", "btnFile0", 0, "Make the program remember different settings that will create lists "
-            "for your different purposes.", "Save to File", info);
-        row("Load from File", "btnFile1", 0, "Retrieve a previously saved set of transits or progressions list "
-            "settings.", "Load from File", info);
-        row("Customize Aspects", "ButtonAspects", 0, "Clicking this button would take you to the aspect "
-            "customization screen that you can see in this demo at Customizing, Aspects.", "Customize Aspects", info);
-        row("Cancel, list page", "ButtonCancel", 0, closes, "Cancel", info);
-        row("Help, list page", "ButtonHelp", 0, help, "Help", info);
-        row("Calculate", "ButtonOK", 0, "A click of this button is all it takes to create the list of transits or "
-            "progressions.", "Calculate", info);
-        row("Cancel, progressed page", "CancelButton", 2, closes, "Cancel", info);
-        row("PC Atlas", "CityButton", 2, "You can access the PC Atlas to relocate to any of 250,000 cities.",
-            "PC Atlas", info);
-        row("Help, progressed page", "HelpButton", 2, help, "Help", warn);
-        row("OK", "OkButton", 2, "A click of this button is all it takes to draw the progressed chart.", "OK", warn);
-        row("Relocate", "RelocButton", 2, "This button automatically inserts your present latitude and longitude "
-            "from the User Information you have entered, thereby relocating the chart to your present location.",
-            "Relocate", warn);
-    }
+    // Every message button, on whichever page it stands, shows its own message
+    // under its caption (without "&" and "...") and the window stays.
     void messageButtonsExplainAndStay() {
-        QFETCH(QString, button);
-        QFETCH(int, tab);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
-        QFETCH(int, icon);
         testsupport::MsgBoxRecorder boxes;
-        clickTab(tab);
-        QTest::mouseClick(w->findChild<ui::CommandButton*>(button), Qt::LeftButton);
-        QCOMPARE(boxes.boxes(), QList<ui::MsgRecord>({{text, ui::Icon(icon), title}}));
-        QVERIFY(w->isVisible());
+        for (const options::text::MessageButton& m : options::text::kMessageButtons) {
+            auto* b = w->findChild<ui::CommandButton*>(QLatin1String(m.name));
+            QVERIFY2(b && b->text() == m.caption, m.name);
+            for (int t = 0; t < w->VSIndexTab1->count(); ++t)
+                if (w->VSIndexTab1->page(t)->isAncestorOf(b)) clickTab(t);
+            boxes.clear();
+            QTest::mouseClick(b, Qt::LeftButton);
+            const QString title = QString(m.caption).remove(QStringLiteral("...")).remove(u'&');
+            QCOMPARE(boxes.boxes(), QList<ui::MsgRecord>({{m.text, m.icon, title}}));
+            QVERIFY(w->isVisible());
+        }
     }
 
     void toolBarDescribesThePage_data() {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "fixtures.h"
+#include "formtest.h"
 #include "record/frmdata.h"
 #include "record/record_data.h"
 #include "ui/controls.h"
@@ -12,19 +13,13 @@
 #include "ui/multiline.h"
 
 using record::frmData;
-using Slot = ui::FormSlot<frmData>;
 
 namespace {
 
-class TestRecord : public QObject {
+class TestRecord : public QObject, testsupport::FormTest<frmData> {
     Q_OBJECT
 
-    frmData* w = nullptr;
-
-    void clickTab(int tab) {
-        QTabBar* bar = w->vstData->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->vstData, tab); }
     void clickLine(int row) {
         ui::ListBox* l = w->lstHistory;
         l->scrollToItem(l->item(row));
@@ -40,16 +35,10 @@ class TestRecord : public QObject {
 private slots:
     void initTestCase() { testsupport::setUpHeadless(); }
     void init() {
-        Slot::showModal();
-        w = Slot::peek();
-        QVERIFY(w && testsupport::showActive(*w));
+        QVERIFY(open());
         QTRY_VERIFY(w->recordWritten());
     }
-    void cleanup() {
-        w->Unload();
-        QTRY_VERIFY(!Slot::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void recordIsWrittenOnceAtTheFirstPaint() {
         QCOMPARE(w->windowTitle(), QStringLiteral("More Chart Data - Lucien Varenne"));

@@ -13,6 +13,7 @@
 
 #include "custom/orbdefaults.h"
 #include "fixtures.h"
+#include "vocabularylocale.h"
 #include "search/criteria.h"
 #include "shell/vocabulary.h"
 #include "ui/locale.h"
@@ -21,17 +22,7 @@ namespace {
 
 using ui::Locale;
 
-// The locale, and the vocabulary's separator read from it as at start-up.
-class VocabularyLocale {
-public:
-    explicit VocabularyLocale(const QString& name) : sw_(name) { shell::FillVocabulary(); }
-    ~VocabularyLocale() { shell::DecimalSep.clear(); }
-    VocabularyLocale(const VocabularyLocale&) = delete;
-    VocabularyLocale& operator=(const VocabularyLocale&) = delete;
-
-private:
-    testsupport::LocaleSwitch sw_;
-};
+using testsupport::VocabularyLocale;
 
 // Values of every size a field or table meets, the awkward ones included.
 double randomValue(QRandomGenerator& rng) {

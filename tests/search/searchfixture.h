@@ -1,14 +1,14 @@
 #pragma once
 
 // What the search window's tests share: opening the window as the main menu
-// does with its message boxes recorded, a locale whose separator the vocabulary
-// follows, and a filled orb table.
+// does with its message boxes recorded, and a filled orb table.
 
 #include <QTest>
 #include <memory>
-#include <optional>
 
 #include "fixtures.h"
+#include "formtest.h"
+#include "vocabularylocale.h"
 #include "search/frmsearch.h"
 #include "shell/orbs.h"
 #include "shell/vocabulary.h"
@@ -16,61 +16,26 @@
 
 namespace searchtest {
 
-using Slot = ui::FormSlot<search::frmSearch>;
-
 inline void startUp() {
     testsupport::setUpHeadless();
     shell::FillVocabulary();
 }
 
-// Opens the window as the main menu does and makes it the active window.
-inline search::frmSearch* open() {
-    Slot::showModal();
-    search::frmSearch* w = Slot::peek();
-    return w && testsupport::showActive(*w) ? w : nullptr;
-}
-
-inline bool close() {
-    if (Slot::exists())
-        Slot::get().Unload();
-    return QTest::qWaitFor([] { return !Slot::exists(); });
-}
-
-// One test's window and the message boxes it shows; the end leaves no window
-// open and an empty orb table.
-struct Session {
-    search::frmSearch* w = nullptr;
+// One test's window, opened as the main menu does, and the message boxes it
+// shows; the end leaves no window open and an empty orb table.
+struct Session : testsupport::FormTest<search::frmSearch> {
     std::unique_ptr<testsupport::MsgBoxRecorder> boxes;
 
     bool begin() {
         boxes = std::make_unique<testsupport::MsgBoxRecorder>();
-        w = open();
-        return w != nullptr;
+        return open();
     }
     bool end() {
-        const bool closed = close();
+        const bool closed = closedCleanly();
         boxes.reset();
         shell::OrbTable.clear();
-        return closed && testsupport::visibleWindows().isEmpty();
+        return closed;
     }
-};
-
-// Switches the locale and refills the vocabulary from it (the decimal separator
-// is read once, as at start-up); both go back afterwards.
-class VocabularyLocale {
-public:
-    explicit VocabularyLocale(const QString& name) : sw_(std::in_place, name) {
-        shell::FillVocabulary();
-    }
-    ~VocabularyLocale() {
-        sw_.reset();
-        shell::FillVocabulary();
-    }
-    VocabularyLocale(const VocabularyLocale&) = delete;
-    VocabularyLocale& operator=(const VocabularyLocale&) = delete;
-
-private:
-    std::optional<testsupport::LocaleSwitch> sw_;
 };
 
 // Fills the orb table as the customizing window would, with values that tell

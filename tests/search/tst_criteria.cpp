@@ -169,7 +169,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
         QFETCH(bool, stillChecked);
-        searchtest::VocabularyLocale sw(locale);
+        testsupport::VocabularyLocale sw(locale);
         const Field f = fieldNamed(*w, field);
         if (input == u"default") {
             custom::CopyToOrbTable(custom::FillDefaultOrbs(), shell::OrbTable);
@@ -255,7 +255,7 @@ private slots:
         } else {
             w->mnuExit->trigger();
         }
-        QTRY_VERIFY(!searchtest::Slot::exists());
+        QTRY_VERIFY(!Slot::exists());
         settle();
         QCOMPARE(boxes->boxes().size(), 0);
     }
@@ -339,7 +339,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, result);
         QFETCH(int, digits);
-        searchtest::VocabularyLocale sw(locale);
+        testsupport::VocabularyLocale sw(locale);
         QString t = text;
         int d = 2;
         search::FormatDecimalText(t, d);
@@ -356,7 +356,7 @@ private slots:
     }
     void hostileTextsGiveDefinedResults() {
         QFETCH(QString, locale);
-        searchtest::VocabularyLocale sw(locale);
+        testsupport::VocabularyLocale sw(locale);
         const QString sep = QRegularExpression::escape(shell::DecimalSep);
         const QRegularExpression orbForm(QStringLiteral("^-?\\d+") + sep +
                                          QStringLiteral("\\d\\d$"));

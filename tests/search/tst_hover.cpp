@@ -153,7 +153,7 @@ private slots:
         restOn(w->cmdToolBar[1]);
         QVERIFY(describing(QStringLiteral("Refill Chart List")));
         QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-        QTRY_VERIFY(!searchtest::Slot::exists());
+        QTRY_VERIFY(!Slot::exists());
         QVERIFY(silent());
     }
 };

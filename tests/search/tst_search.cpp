@@ -96,9 +96,9 @@ private slots:
     void birthdayRowsFollowTheShortDate() {
         QFETCH(QString, locale);
         QFETCH(QString, order);
-        QVERIFY(searchtest::close());
+        QVERIFY(close());
         testsupport::LocaleSwitch sw(locale);
-        QVERIFY((w = searchtest::open()));
+        QVERIFY(open());
         const QStringList names = order.split(u' ');
         for (int i = 0; i < 3; ++i) {
             const QString& n = names[i];
@@ -322,23 +322,6 @@ private slots:
         QCOMPARE(boxes->boxes(), expected);
     }
 
-    // Tab goes round every page without a trap; an option group is entered on
-    // its selected option ("Do not use" of the gender frame).
-    void keyboardWalkOnEveryPage() {
-        for (int page = 0; page < w->vstSearch->count(); ++page) {
-            w->vstSearch->setCurrTab(page);
-            w->vstSearch->tabBar()->setFocus();
-            const QList<QWidget*> walk = testsupport::tabWalk();
-            QVERIFY2(!walk.isEmpty(), qPrintable(QStringLiteral("trapped on page %1").arg(page)));
-            QCOMPARE(walk.count(w->ChartListBox), 1);
-            if (page == search::frmSearch::ByRemarks) {
-                QVERIFY(walk.contains((*w->MFOp)[w->MFOp->selected()]));
-                for (int i = 0; i < w->MFOp->size(); ++i)
-                    QCOMPARE(walk.contains((*w->MFOp)[i]), i == w->MFOp->selected());
-            }
-        }
-    }
-
     void pointerOverTheListShowsTheHint() {
         const auto moveOver = [](QWidget* target, QPointF at) {
             QMouseEvent e(QEvent::MouseMove, at, at, Qt::NoButton, {}, {});
@@ -382,8 +365,8 @@ private slots:
             }
             else
                 w->mnuExit->trigger();
-            QTRY_VERIFY(!searchtest::Slot::exists());
-            QVERIFY((w = searchtest::open()));
+            QTRY_VERIFY(!Slot::exists());
+            QVERIFY(open());
         }
         QCOMPARE(w->windowTitle(), QStringLiteral("Search for Charts in "));
         QCOMPARE(w->vstSearch->CurrTab(), 0);

@@ -1,17 +1,21 @@
-// The main menu, the shared vocabulary and the shared screen routines.
+// The main menu, the shared vocabulary, the shared screen routines and the report
+// grid layout both report windows use.
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QTest>
 
 #include "fixtures.h"
 #include "shell/mainmenu.h"
+#include "shell/reportgrid.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
 #include "ui/form.h"
+#include "ui/grid.h"
 #include "ui/twips.h"
 
 using namespace shell;
@@ -142,6 +146,65 @@ private slots:
         QFETCH(int, divisor);
         QFETCH(int, offset);
         QCOMPARE(centredOffset(total, part, divisor), offset);
+    }
+
+    // A report grid keeps its top, takes its width and a fraction of the height
+    // left below it, and is centred in its container by the whole-number rule or
+    // by exact halving; its title centres by the same rule, its button sits under it.
+    void reportGridLayout_data() {
+        QTest::addColumn<double>("container");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("even difference") << 9000.0 << 5000.0 << 0.8 << false;
+        QTest::newRow("odd difference truncates") << 8851.0 << 4400.0 << 0.7 << false;
+        QTest::newRow("odd difference halved exactly") << 8851.0 << 5985.0 << 0.7 << true;
+        QTest::newRow("wider than its container") << 4000.0 << 5231.0 << 0.9 << false;
+    }
+    void reportGridLayout() {
+        QFETCH(double, container);
+        QFETCH(double, width);
+        QFETCH(double, fraction);
+        QFETCH(bool, exact);
+        QWidget page;
+        auto* g = new ui::Grid(&page);
+        ui::setGeometryTwips(g, 15, 600, 1000, 1000);
+        shell::layOutGrid(*g, width, fraction, 6000, container, exact);
+        QCOMPARE(ui::top(g), 600.0);
+        QCOMPARE(ui::width(g), width);
+        QCOMPARE(ui::height(g), fraction * (6000 - 600));
+        QCOMPARE(ui::left(g), exact ? (container - width) / 2 : double(centredOffset(container, width, 2)));
+        ui::Label* title = shell::reportTitle(QStringLiteral("Arabic Parts"), &page, 120);
+        QVERIFY(title->font().bold());
+        shell::centreAcross(*title, container);
+        QCOMPARE(ui::left(title), double(centredOffset(container, ui::width(title), 2)));
+        auto* button = new ui::CommandButton(QStringLiteral("&Sort"), &page);
+        shell::placeUnderGrid(*button, *g);
+        QCOMPARE(ui::top(button), ui::top(g) + ui::height(g));
+        QCOMPARE(ui::left(button), ui::left(g));
+        QCOMPARE(ui::width(button), width);
+    }
+
+    // A data cell too narrow for its text runs on over all the empty cells to its
+    // right; the header, texts that fit and texts with no empty neighbour do not.
+    void reportTextsSpillIntoEmptyCells() {
+        ui::Grid g;
+        g.setRows(1);
+        setColumns(g, {600, 600, 600, 600});
+        writeHeader(g, {"A long heading", "", "", ""});
+        const QString longText = QStringLiteral("Moon's North Node:");
+        const std::array<const char*, 4> rows[] = {{"Moon's North Node:", "", "", "+12.5"},
+                                                   {"Sun", "", "", ""},
+                                                   {"Moon's North Node:", "x", "", ""},
+                                                   {"", "Moon's North Node:", "", ""}};
+        appendRows(g, std::span<const std::array<const char*, 4>>(rows));
+        QVERIFY(QFontMetrics(g.font()).horizontalAdvance(longText) > g.columnWidth(0));
+        spillIntoEmptyCells(g);
+        QCOMPARE(g.FixedRows(), 1);
+        const QList<int> spans{g.columnSpan(0, 0), g.columnSpan(1, 0), g.columnSpan(2, 0), g.columnSpan(3, 1)};
+        QCOMPARE(spans, QList<int>({3, 1, 1, 3}));
+        QCOMPARE(g.TextMatrix(1, 1), QString());  // the cells keep their texts
+        QCOMPARE(g.TextMatrix(0, 0), QStringLiteral("A long heading"));
     }
 
     void centerFormPlacesAWindow() {

@@ -5,11 +5,18 @@
 
 #include <QLocale>
 #include <QList>
+#include <QTest>
 #include <QWidget>
 
 class QScrollBar;
 
 #include "ui/msgbox.h"
+
+// One data row on a line: its name, then its values in column order.
+template <typename... T>
+void row(const char* name, T... values) {
+    (QTest::newRow(name) << ... << values);
+}
 
 namespace testsupport {
 

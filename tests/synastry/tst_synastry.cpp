@@ -1,5 +1,5 @@
-// The synastry window: report layout, the sort notices, opening from the main
-// menu; and its sample reports checked for transcription slips (counts, the
+// The synastry window: its reports on their pages, the sort notices, opening afresh;
+// and its sample reports checked for transcription slips (counts, the
 // index rows, orbs and positions that must agree, the stated orders).
 
 #include <QFontMetrics>
@@ -7,10 +7,12 @@
 #include <QTest>
 
 #include "fixtures.h"
-#include "shell/mainmenu.h"
+#include "formtest.h"
+#include "reports.h"
 #include "shell/screen.h"
 #include "shell/vocabulary.h"
 #include "synastry/frmsynastry.h"
+#include "synastry/synastry_rows.h"
 #include "ui/controls.h"
 #include "ui/grid.h"
 #include "ui/indextab.h"
@@ -20,18 +22,12 @@ using synastry::frmSynastry;
 
 namespace {
 
-constexpr int kCircle = 360 * 60;  // arc minutes
+using testsupport::aspectMinutes;
+using testsupport::separation;
+using testsupport::splitAt;
 
 // "22Gem00" (or an asteroid's "17Aqu10 R") -> arc minutes from 00Ari00; -1 if no position.
-int arcMinutes(const QString& text) {
-    static const QRegularExpression re(QStringLiteral("^(\\d\\d)([A-Z][a-z]{2})(\\d\\d)( R)?$"));
-    const auto m = re.match(text);
-    const int sign = shell::SignAbbr.left(36).indexOf(m.captured(2));
-    const int degrees = m.captured(1).toInt();
-    const int minutes = m.captured(3).toInt();
-    if (!m.hasMatch() || sign < 0 || sign % 3 || degrees > 29 || minutes > 59) return -1;
-    return (sign / 3 * 30 + degrees) * 60 + minutes;
-}
+int arcMinutes(const QString& text) { return testsupport::positionMinutes(text, true); }
 
 // "61°44'" -> arc minutes.
 int angleMinutes(const QString& text) {
@@ -40,24 +36,6 @@ int angleMinutes(const QString& text) {
     return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
 }
 
-// The aspect's angle in arc minutes, from the program's aspect table; -1 if unknown.
-int aspectMinutes(const QString& code) {
-    for (const QString& def : shell::AspectDef) {
-        if (def.left(3) == code) return def.mid(3, 3).toInt() * 60 + def.mid(6, 3).toInt() * 60 / 1000;
-    }
-    return -1;
-}
-
-int separation(int a, int b) {
-    const int d = std::abs(a - b) % kCircle;
-    return std::min(d, kCircle - d);
-}
-
-// "Sat/PF  at 21Gem18" -> {"Sat/PF ", "21Gem18"}.
-std::pair<QString, QString> splitAt(const QString& cell) {
-    const qsizetype at = cell.indexOf(QStringLiteral(" at "));
-    return at < 0 ? std::pair<QString, QString>{} : std::pair{cell.left(at), cell.mid(at + 4)};
-}
 
 QStringList allCells(const ui::Grid& g) {
     QStringList cells;
@@ -69,10 +47,8 @@ QStringList allCells(const ui::Grid& g) {
 const QStringList kPointOrder{"Sun", "Moo", "Mer", "Ven", "Mar", "Jup", "Sat", "Ura", "Nep",
                               "Plu", "Asc", "Mid", "MNN", "MSN", "PF",  "Vtx", "EPt"};
 
-class TestSynastry : public QObject {
+class TestSynastry : public QObject, testsupport::FormTest<frmSynastry> {
     Q_OBJECT
-
-    frmSynastry* w = nullptr;
 
     ui::Grid* grid(const QString& name) const { return w->findChild<ui::Grid*>(name); }
 
@@ -81,64 +57,39 @@ private slots:
         testsupport::setUpHeadless();
         shell::FillVocabulary();
     }
-    void init() {
-        ui::FormSlot<frmSynastry>::showModal();
-        w = ui::FormSlot<frmSynastry>::peek();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    void cleanup() {
-        if (ui::FormSlot<frmSynastry>::exists()) ui::FormSlot<frmSynastry>::get().Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
-    void reportsAreLaidOutAsStated_data() {
+    // Each report shows its stated number of rows under the one header row, within
+    // its page, with its sort button under it and cut to the page (the layout
+    // rules themselves are tst_shell's); no text is clipped: each fits its cell or
+    // the empty cells it runs on over.
+    void reportsShowTheirRowsWhole_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("dataRows");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<QString>("header");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("chart") << "grdChart" << 84 << 5230.0 << "#2  ASPECTS  #1|ANGLES|ORBS|VALUES"
-                               << "Label3";
-        QTest::newRow("midpoint") << "grdMidpoint" << 135 << 5740.0
-                                  << "#2 Planet & Position |Aspect |#1 Midpoint & Location "
-                                  << "Label4";
-        QTest::newRow("arabic") << "grdArab" << 16 << 7730.0
-                                << "#2 Planet & Position |Aspect |#1 Arabic Part & Location "
-                                << "Label7";
-        QTest::newRow("asteroid") << "grdAsteroid" << 19 << 6340.0
-                                  << "#2 Planet & Position |Aspect |#1 Asteroid & Location "
-                                  << "";
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::newRow("chart") << "grdChart" << 84 << testsupport::texts(synastry::chartSynastryRows());
+        QTest::newRow("midpoint") << "grdMidpoint" << 135 << testsupport::texts(synastry::midpointSynastryRows());
+        QTest::newRow("arabic") << "grdArab" << 16 << testsupport::texts(synastry::arabicSynastryRows());
+        QTest::newRow("asteroid") << "grdAsteroid" << 19 << testsupport::texts(synastry::asteroidSynastryRows());
     }
-    void reportsAreLaidOutAsStated() {
+    void reportsShowTheirRowsWhole() {
         QFETCH(QString, name);
-        QFETCH(int, dataRows);
-        QFETCH(double, width);
-        QFETCH(QString, header);
-        QFETCH(QString, title);
+        QFETCH(int, count);
+        QFETCH(QList<QStringList>, rows);
         ui::Grid& g = *grid(name);
         QWidget* page = g.parentWidget();
-        QCOMPARE(g.Rows(), dataRows + 1);
+        QCOMPARE(rows.size(), count);
+        QCOMPARE(g.Rows(), count + 1);
         QCOMPARE(g.FixedRows(), 1);
-        QStringList head;
-        for (int c = 0; c < g.Cols(); ++c) head << g.TextMatrix(0, c);
-        QCOMPARE(head.join(u'|'), header);
-
-        QCOMPARE(ui::width(&g), width);
-        QCOMPARE(ui::height(&g), 0.9 * (ui::height(page) - ui::top(&g)));
-        QCOMPARE(ui::left(&g), double(shell::centredOffset(ui::width(page), width, 2)));
+        for (int r = 0; r < count; ++r)
+            for (int c = 0; c < g.Cols(); ++c) QCOMPARE(g.TextMatrix(r + 1, c), rows[r].value(c));
         QVERIFY(g.isVisibleTo(page));
-        if (!title.isEmpty()) {
-            auto* label = page->findChild<ui::Label*>(title);
-            QCOMPARE(ui::left(label), double(shell::centredOffset(ui::width(page), ui::width(label), 2)));
-        }
+        QVERIFY(ui::left(&g) >= 0 && ui::left(&g) + ui::width(&g) <= ui::width(page));
         auto* button = page->findChildren<ui::CommandButton*>().value(0);
         QCOMPARE(ui::top(button), ui::top(&g) + ui::height(&g));
-        QCOMPARE(ui::left(button), ui::left(&g));
-        QCOMPARE(ui::width(button), width);
         QVERIFY(ui::top(button) + ui::height(button) <= ui::height(page));
 
-        // Nothing is clipped: every text fits its cell, or the empty cells it runs on over.
         const QFontMetrics fm(g.font());
         for (int r = 1; r < g.Rows(); ++r) {
             for (int c = 0; c < g.Cols(); ++c) {
@@ -264,19 +215,12 @@ private slots:
         }
     }
 
-    void theMainMenuOpensAFreshCentredWindowEachTime() {
-        w->Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
+    // Opened as the main menu opens it (its buttons: tst_shell), each time afresh.
+    void opensAFreshCentredWindowEachTime() {
+        QVERIFY(close());
         testsupport::ScreenOverride screen(30000, 24000);
-        shell::Form1 menu;
-        menu.Form_Load();
-        menu.setFeature(7, &ui::FormSlot<frmSynastry>::showModal);
         for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(testsupport::showActive(menu));
-            QTest::keyClick(&menu, Qt::Key_S, Qt::AltModifier);
-            QVERIFY(ui::FormSlot<frmSynastry>::exists());
-            w = ui::FormSlot<frmSynastry>::peek();
-            QVERIFY(w->isVisible());
+            QVERIFY(open());
             QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
             QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
             QCOMPARE(w->grdChart->Rows(), 85);
@@ -284,9 +228,8 @@ private slots:
             QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
             QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
             QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-            QTRY_VERIFY(!ui::FormSlot<frmSynastry>::exists());
+            QTRY_VERIFY(!Slot::exists());
         }
-        menu.close();
     }
 };
 

@@ -1,5 +1,5 @@
 // The tables window: protected sample inputs, the sunrise button, the courtesy
-// block's justification, the report layout and the scroll preview.
+// block's justification, the reports on their pages and the scroll preview.
 
 #include <QApplication>
 #include <QScrollBar>
@@ -7,9 +7,11 @@
 #include <QTest>
 
 #include "fixtures.h"
-#include "shell/mainmenu.h"
+#include "formtest.h"
 #include "shell/vocabulary.h"
+#include "reports.h"
 #include "tables/frmtables.h"
+#include "tables/report_rows.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
 #include "ui/grid.h"
@@ -20,10 +22,8 @@ using tables::frmTables;
 
 namespace {
 
-class TestTables : public QObject {
+class TestTables : public QObject, testsupport::FormTest<frmTables> {
     Q_OBJECT
-
-    frmTables* w = nullptr;
 
     // The first visible row each time the grid scrolled.
     static QList<int> topRowsDuring(ui::Grid& g, const std::function<void()>& action) {
@@ -42,28 +42,8 @@ private slots:
         testsupport::setUpHeadless();
         shell::FillVocabulary();
     }
-    void init() {
-        w = &ui::FormSlot<frmTables>::get();
-        ui::FormSlot<frmTables>::showModal();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    void cleanup() {
-        if (ui::FormSlot<frmTables>::exists()) ui::FormSlot<frmTables>::get().Unload();
-        QTRY_VERIFY(!ui::FormSlot<frmTables>::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
-
-    // Tab never stays in a grid, and the page comes before the window's Close.
-    void keyboardWalkOnEveryPage() {
-        for (int page = 0; page < w->VSIndexTab1->count(); ++page) {
-            w->VSIndexTab1->setCurrTab(page);
-            w->VSIndexTab1->tabBar()->setFocus();
-            const QList<QWidget*> walk = testsupport::tabWalk();
-            QVERIFY2(walk.size() >= 2, qPrintable(QStringLiteral("trapped on page %1").arg(page)));
-            QCOMPARE(walk.at(walk.size() - 2), w->Command3D1);
-            if (ui::Grid* g = w->reportGrid(page)) QCOMPARE(walk.count(g), 1);
-        }
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void opensOnTheSunrisePageWithTheSampleInputs() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Tables"));
@@ -158,65 +138,38 @@ private slots:
         QCOMPARE(w->BlockLine[6]->text(), QString());
     }
 
-    void reportsAreLaidOutAsDesigned_data() {
+    // Each report shows its rows under the one header row, on a page as wide as
+    // the tab control's, within the tab control; a sort button sits under its grid.
+    // The layout rules are tst_shell's, the rows' own consistency tst_report_data_*'s.
+    void reportsShowTheirRows_data() {
+        using testsupport::texts;
         QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<bool>("inTabControl");
-        QTest::addColumn<bool>("exact");
-        QTest::addColumn<QString>("header");
-        QTest::newRow("midpoints") << 1 << 106 << 4675.0 << 0.8 << true << false << "Midpoint|Planets";
-        QTest::newRow("midpoint aspects") << 2 << 29 << 5985.0 << 0.7 << true << true
-                                          << "Planet & Position|Aspect|Midpoint & Position";
-        QTest::newRow("chart analysis") << 3 << 99 << 8850.0 << 0.8 << true << false
-                                        << "PLANET |POSITION  (HOUSE) |DIGNITIES ";
-        QTest::newRow("angles") << 4 << 105 << 4400.0 << 0.8 << false << false << "ASPECTS | ANGLES | ORBS ";
-        QTest::newRow("arabic parts") << 5 << 45 << 5400.0 << 0.7 << false << false
-                                      << "Arabic Part |Location |House ";
-        QTest::newRow("arabic aspects") << 6 << 28 << 8150.0 << 0.7 << false << false
-                                        << "Planet & Position|Aspect |Arabic Part & Location ";
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<bool>("sorts");
+        QTest::newRow("midpoints") << 1 << texts(tables::midpointRows()) << false;
+        QTest::newRow("midpoint aspects") << 2 << texts(tables::midpointAspectRows()) << true;
+        QTest::newRow("chart analysis") << 3 << texts(tables::chartAnalysisRows()) << false;
+        QTest::newRow("angles") << 4 << texts(tables::angleRows()) << false;
+        QTest::newRow("arabic parts") << 5 << texts(tables::arabicPartRows()) << true;
+        QTest::newRow("arabic aspects") << 6 << texts(tables::arabicAspectRows()) << true;
     }
-    void reportsAreLaidOutAsDesigned() {
+    void reportsShowTheirRows() {
         QFETCH(int, tab);
-        QFETCH(int, rows);
-        QFETCH(double, width);
-        QFETCH(double, fraction);
-        QFETCH(bool, inTabControl);
-        QFETCH(bool, exact);
-        QFETCH(QString, header);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(bool, sorts);
         ui::Grid& g = *w->reportGrid(tab);
-        QCOMPARE(g.Rows(), rows);
+        QCOMPARE(g.Rows(), rows.size() + 1);
         QCOMPARE(g.FixedRows(), 1);
-        QStringList head;
-        for (int c = 0; c < g.Cols(); ++c) head << g.TextMatrix(0, c);
-        QCOMPARE(head.join(u'|'), header);
-        for (int r = 1; r < g.Rows(); ++r) QVERIFY2(!g.TextMatrix(r, 1).isNull(), "every row has its cells");
-
-        QCOMPARE(ui::width(&g), width);
-        QCOMPARE(ui::height(&g), fraction * (ui::height(w->VSIndexTab1) - ui::top(&g)));
-        const double page = w->VSIndexTab1->pageSizeTwips().width();
-        QCOMPARE(ui::width(g.parentWidget()), page);
-        const double container = inTabControl ? ui::width(w->VSIndexTab1) : page;
-        const double left = ui::left(&g);
-        if (exact) {
-            QCOMPARE(left, (container - width) / 2);
-        } else {
-            QCOMPARE(left, std::floor(left));
-            QVERIFY(std::abs(left - (container - width) / 2) <= 1.0);
-        }
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < g.Cols(); ++c) QCOMPARE(g.TextMatrix(r + 1, c), rows[r].value(c));
+        QCOMPARE(ui::width(g.parentWidget()), w->VSIndexTab1->pageSizeTwips().width());
         QVERIFY(g.isVisibleTo(g.parentWidget()));
-    }
-
-    void sortButtonsSitUnderTheirGrids() {
-        const std::vector<std::pair<ui::CommandButton*, ui::Grid*>> pairs{
-            {w->cmdSortMP, w->grdMPAsp}, {w->cmdSortArabic, w->grdArabic},
-            {w->cmdSortArabicAspects, w->grdArabicAspect}};
-        for (const auto& [button, grid] : pairs) {
-            QCOMPARE(button->text(), QStringLiteral("&Sort By Location"));
-            QCOMPARE(ui::top(button), ui::top(grid) + ui::height(grid));
-            QCOMPARE(ui::left(button), ui::left(grid));
-            QCOMPARE(ui::width(button), ui::width(grid));
+        QVERIFY(ui::left(&g) >= 0 && ui::left(&g) + ui::width(&g) <= ui::width(w->VSIndexTab1));
+        const auto buttons = g.parentWidget()->findChildren<ui::CommandButton*>();
+        QCOMPARE(buttons.size(), sorts ? 1 : 0);
+        for (ui::CommandButton* b : buttons) {
+            QCOMPARE(ui::top(b), ui::top(&g) + ui::height(&g));
+            QCOMPARE(ui::left(b), ui::left(&g));
         }
     }
 
@@ -310,21 +263,11 @@ private slots:
         QTest::mouseClick(w->Sunrise, Qt::LeftButton);
         w->VSIndexTab1->setCurrTab(3);
         QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-        QTRY_VERIFY(!ui::FormSlot<frmTables>::exists());
-
-        shell::Form1 menu;
-        menu.Form_Load();
-        menu.setFeature(5, &ui::FormSlot<frmTables>::showModal);
-        QVERIFY(testsupport::showActive(menu));
-        QTest::keyClick(&menu, Qt::Key_T, Qt::AltModifier);
-        QVERIFY(ui::FormSlot<frmTables>::exists());
-        w = &ui::FormSlot<frmTables>::get();
-        QVERIFY(w->isVisible());
+        QTRY_VERIFY(!Slot::exists());
+        QVERIFY(open());  // as the main menu opens it (its buttons: tst_shell)
         QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
         QCOMPARE(box(*w, 3)->text(), QStringLiteral("00"));
         QVERIFY(!w->Label9[4]->isVisibleTo(w));
-        w->Unload();
-        menu.close();
     }
 };
 

@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "fixtures.h"
+#include "tours/atlas_texts.h"
+#include "formtest.h"
 #include "tours/frmpcatlas.h"
 #include "ui/controls.h"
 #include "ui/elastic.h"
@@ -15,7 +17,6 @@
 
 using testsupport::MsgBoxRecorder;
 using tours::frmPCAtlas;
-using Slot = ui::FormSlot<frmPCAtlas>;
 
 namespace {
 
@@ -26,15 +27,10 @@ const QString kResult = QStringLiteral(
 const QString kTyped = QStringLiteral("Seattle, WA|11|27|1942|10|15|00");
 const QString kEmpty = QStringLiteral("||||||");
 
-class TestAtlas : public QObject {
+class TestAtlas : public QObject, testsupport::FormTest<frmPCAtlas> {
     Q_OBJECT
 
-    frmPCAtlas* w = nullptr;
-
-    void clickTab(int tab) {
-        QTabBar* bar = w->VSIndexTab1->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    }
+    void clickTab(int tab) { testsupport::clickTab(w->VSIndexTab1, tab); }
     void act(const QString& step) {
         if (step == u"tick")
             w->Timer1_Timer();
@@ -53,17 +49,8 @@ class TestAtlas : public QObject {
     }
 
 private slots:
-    void init() {
-        w = &Slot::get();
-        Slot::showModal();
-        QVERIFY(testsupport::showActive(*w));
-    }
-    void cleanup() {
-        if (Slot::exists())
-            Slot::get().Unload();
-        QTRY_VERIFY(!Slot::exists());
-        QCOMPARE(testsupport::visibleWindows().size(), 0);
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { QVERIFY(closedCleanly()); }
 
     void whatAReplayLeaves_data() {
         QTest::addColumn<QString>("steps");
@@ -121,41 +108,15 @@ private slots:
         QCOMPARE(seen, expected);
     }
 
+    // Every atlas button but Read explains itself and changes nothing on the page.
     void atlasButtons_data() {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("Soundex")
-            << 1
-            << "A Soundex search allows you to find cities even when you don't have the correct "
-               "spelling.";
-        QTest::newRow("LonLat Search") << 2
-                                       << "This will give you a list of places near the latitude "
-                                          "and longitude you have entered.";
-        QTest::newRow("Table")
-            << 3
-            << "Clicking on \"Table\" will pop up a list box displaying the complete time change "
-               "history of the location.";
-        QTest::newRow("Add New")
-            << 4 << "This button enables you to add a location to your personal ACS Atlas.";
-        QTest::newRow("Transfer From")
-            << 5
-            << "You can transfer date or location information which you have entered into "
-               "the Natal Information Screen and use it as the basis of a search.";
-        QTest::newRow("Transfer To")
-            << 6
-            << "Once you have found your city's coordinates, clicking on this button "
-               "transfers all the location and time information back to the Natal "
-               "Information Screen.";
-        QTest::newRow("Close")
-            << 7
-            << "This closes the form, of course, but, before you do, click on the \"Becomes...\" "
-               "tab to see how the search results are entered onto the screen.  \r\n\nWhen you are "
-               "ready, you can close this window by clicking on the \"Close\" button at the upper "
-               "right.";
+        for (int i = 1; i < int(tours::atlas::kAtlasButtons.size()); ++i)
+            QTest::newRow(qPrintable(QString(tours::atlas::kAtlasButtons[size_t(i)]).remove(u'&'))) << i;
     }
     void atlasButtons() {
         QFETCH(int, index);
-        QFETCH(QString, message);
+        const QString& message = tours::atlas::kAtlasMessages[size_t(index)];
         MsgBoxRecorder boxes;
         act(QStringLiteral("tick"));
         act(QStringLiteral("read"));

@@ -12,11 +12,6 @@
 
 namespace {
 
-template <typename... T>
-void row(const char* name, T... values) {
-    (QTest::newRow(name) << ... << values);
-}
-
 class TestScrollBarAndLists : public QObject {
     Q_OBJECT
 private slots:
