@@ -314,8 +314,11 @@ void frmTables::buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid
     auto* arrow = new QLabel(page);
     arrow->setObjectName(QStringLiteral("imgDownArrow%1").arg(i));
     arrow->setAccessibleName(QStringLiteral("Arrow pointing at the scroll bar"));
-    arrow->setPixmap(
-        ui::renderPicture(QStringLiteral(":/pictures/down_arrow.svg"), QSize(16, 24), arrow->devicePixelRatioF()));
+    // One picture for the six pages: read once, shared by every arrow.
+    if (downArrow_.isNull() || downArrow_.devicePixelRatio() != arrow->devicePixelRatioF())
+        downArrow_ = ui::renderPicture(QStringLiteral(":/pictures/down_arrow.svg"), QSize(16, 24),
+                                       arrow->devicePixelRatioF());
+    arrow->setPixmap(downArrow_);
     ui::setGeometryTwips(arrow, 0, kGridTop - 360 - kHintGap, 240, 360);
     arrow->hide();
     imgDownArrow[i] = arrow;

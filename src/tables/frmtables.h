@@ -4,6 +4,7 @@
 // sample reports, and a courtesy-block page. Selecting a report tab runs a short
 // scroll preview of its grid, then points at the scroll bar.
 
+#include <QPixmap>
 #include <QString>
 #include <array>
 
@@ -101,6 +102,7 @@ public:
     void PreviewScroll(ui::Grid& grid, qint32 previewMs, qint16 tab);
 
 private:
+    QPixmap downArrow_;  // the report pages' scroll-bar arrow
     void buildSunrisePage();
     void buildCourtesyPage();
     void buildReportPage(int tab, ui::ElasticPanel* page, ui::Grid*& grid, ui::Label*& title,
