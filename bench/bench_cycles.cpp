@@ -18,6 +18,7 @@
 
 #include "app/application.h"
 #include "first_paint.h"
+#include "shown_menu.h"
 #include "shell/mainmenu.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -67,17 +68,9 @@ int runOnce(int argc, char* argv[], int cacheKiB) {
         QPixmapCache::setCacheLimit(cacheKiB);
     // The windows open as the menu opens them, only without a nested event loop,
     // and their previews and slides run without waiting.
-    ui::setModalRunner([](QDialog& d) {
-        d.setWindowModality(Qt::ApplicationModal);
-        d.show();
-    });
     ui::setPausesDisabled(true);
     shell::Form1 menu;
-    app::registerFeatures(menu);
-    menu.Form_Load();
-    menu.show();
-    bench::PaintWatch watch(&menu);
-    bench::waitForFirstPaint(menu, watch);
+    bench::showMenu(menu);
 
     std::printf("cache limit %d KiB: menu shown %.1f MiB; after cycle", QPixmapCache::cacheLimit(), residentMiB());
     QElapsedTimer clock;

@@ -17,6 +17,7 @@
 
 #include "app/application.h"
 #include "first_paint.h"
+#include "shown_menu.h"
 #include "shell/mainmenu.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -25,16 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     app::describeProgram();
     const int button = argc > 1 ? std::atoi(argv[1]) : 0;
-    ui::setModalRunner([](QDialog& d) {
-        d.setWindowModality(Qt::ApplicationModal);
-        d.show();
-    });
     shell::Form1 menu;
-    app::registerFeatures(menu);
-    menu.Form_Load();
-    menu.show();
-    bench::PaintWatch menuWatch(&menu);
-    bench::waitForFirstPaint(menu, menuWatch);
+    bench::showMenu(menu);
     QElapsedTimer clock;
     clock.start();
     menu.cmdAction.at(static_cast<size_t>(button))->click();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "shown_menu.h"
 #include "shell/mainmenu.h"
 #include "tours/frmpcatlas.h"
 #include "ui/controls.h"
@@ -23,14 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     app::describeProgram();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-    ui::setModalRunner([](QDialog& d) {
-        d.setWindowModality(Qt::ApplicationModal);
-        d.show();
-    });
     shell::Form1 menu;
-    app::registerFeatures(menu);
-    menu.Form_Load();
-    menu.show();
+    bench::showMenu(menu);
     for (int load : {0, 2}) {
         std::atomic<bool> stop{false};
         std::vector<std::thread> hogs;
