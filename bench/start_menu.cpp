@@ -9,8 +9,10 @@
 #include "shell/mainmenu.h"
 
 int main(int argc, char* argv[]) {
+    app::FontConfigLoad fonts;
     QApplication qapp(argc, argv);
     app::describeProgram();
+    fonts.wait();
     shell::Form1 menu;
     app::registerFeatures(menu);
     menu.Form_Load();

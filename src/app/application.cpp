@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmapCache>
+#include <fontconfig/fontconfig.h>
 
 #include "custom/frmcustom.h"
 #include "options/frmop.h"
@@ -20,6 +21,16 @@
 #include "ui/style.h"
 
 namespace app {
+
+// The toolkit's own FcInit() then finds the configuration in place. Should it run
+// first after all, fontconfig lets both load and keeps one, so nothing breaks.
+FontConfigLoad::FontConfigLoad() : thread_([] { FcInit(); }) {}
+
+FontConfigLoad::~FontConfigLoad() { wait(); }
+
+void FontConfigLoad::wait() {
+    if (thread_.joinable()) thread_.join();
+}
 
 void describeProgram() {
     QApplication::setApplicationName(QStringLiteral("Starwright Demo"));

@@ -29,7 +29,7 @@ QIcon ProgramIcon() {
     // Read once: the program and the main menu both set it.
     static const QIcon icon = [] {
         QIcon made;
-        for (int size : {16, 32, 48}) made.addPixmap(ui::pngPixmap(QStringLiteral(":/icons/pwdemo-%1.png").arg(size)));
+        for (int size : {16, 32, 48}) made.addPixmap(ui::rasterPixmap(QStringLiteral(":/icons/pwdemo-%1.argb").arg(size)));
         return made;
     }();
     return icon;

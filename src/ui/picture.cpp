@@ -7,41 +7,98 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace ui {
 
 namespace {
-// ":/a/b.svg" -> ":/a/b.png" (scale 1) or ":/a/b@2x.png".
-QString rasterPath(const QString& svg, int scale) {
-    if (!svg.endsWith(QLatin1String(".svg")))
-        return {};
-    return svg.chopped(4) + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png"));
+
+// The raw pictures' header, as tools/svgraster writes it: the pixels follow at once,
+// premultiplied ARGB words in this machine's byte order, rows without padding.
+struct RawHeader {
+    char magic[4];
+    quint32 width;
+    quint32 height;
+    quint32 reserved;
+};
+constexpr char kRawMagic[4] = {'A', 'R', 'G', 'B'};
+
+bool isRaw(const QString& path) { return path.endsWith(QLatin1String(".argb")); }
+
+// The header of a raw picture compiled in uncompressed, or false.
+bool rawHeader(const QResource& res, RawHeader& header) {
+    if (!res.isValid() || res.compressionAlgorithm() != QResource::NoCompression ||
+        res.size() < qint64(sizeof header))
+        return false;
+    std::memcpy(&header, res.data(), sizeof header);
+    return std::memcmp(header.magic, kRawMagic, sizeof kRawMagic) == 0 && header.width > 0 && header.height > 0 &&
+           res.size() == qint64(sizeof header) + qint64(header.width) * header.height * 4;
 }
+
 }  // namespace
 
-QPixmap pngPixmap(const QString& path, qreal ratio) {
+QString rasterOf(const QString& svg, int scale) {
+    if (!svg.endsWith(QLatin1String(".svg")))
+        return {};
+    const QString stem = svg.chopped(4) + (scale == 1 ? QString() : QStringLiteral("@2x"));
+    for (const char* ext : {".argb", ".png"}) {
+        const QString path = stem + QLatin1String(ext);
+        if (QFile::exists(path))
+            return path;
+    }
+    return {};
+}
+
+QSize rasterSize(const QString& path) {
+    if (isRaw(path)) {
+        RawHeader header;
+        return rawHeader(QResource(path), header) ? QSize(int(header.width), int(header.height)) : QSize();
+    }
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    QPixmap pm = QPixmap::fromImage(reader.read());
+    return reader.size();
+}
+
+QImage readRaster(const QString& path) {
+    if (isRaw(path)) {
+        const QResource res(path);
+        RawHeader header;
+        if (!rawHeader(res, header))
+            return {};
+        const uchar* pixels = res.data() + sizeof header;
+        const QImage image(pixels, int(header.width), int(header.height), int(header.width) * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        // The image reads the program's own data in place; words it cannot read
+        // aligned are copied once.
+        return reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0 ? image : image.copy();
+    }
+    // A PNG read as PNG, without asking every image plugin first: probing loads
+    // them all, which costs more than the picture itself.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QPixmap rasterPixmap(const QString& path, qreal ratio) {
+    QPixmap pm = QPixmap::fromImage(readRaster(path));
     pm.setDevicePixelRatio(ratio);
     return pm;
 }
 
 namespace {
-// The icon of a 1x and a 2x PNG, each read the first time a size needs it: a
+// The icon of a 1x and a 2x build-time picture, each read the first time a size needs it: a
 // window on a 1x screen never decodes the 2x pictures (half a main menu's
 // start-up work went into reading pictures it would not show).
-class PngPairEngine : public QIconEngine {
+class RasterPairEngine : public QIconEngine {
 public:
-    PngPairEngine(QString one, QString two, bool sameWhenDisabled)
+    RasterPairEngine(QString one, QString two, bool sameWhenDisabled)
         : paths_{std::move(one), std::move(two)}, sameWhenDisabled_(sameWhenDisabled) {
-        QImageReader header(paths_[0], "png");
-        header.setAutoDetectImageFormat(false);
-        natural_ = header.size();
+        natural_ = rasterSize(paths_[0]);
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
@@ -80,13 +137,13 @@ public:
         return paths_[1].isEmpty() ? QList<QSize>{natural_} : QList<QSize>{natural_, natural_ * 2};
     }
 
-    QIconEngine* clone() const override { return new PngPairEngine(*this); }
-    QString key() const override { return QStringLiteral("PngPairEngine"); }
+    QIconEngine* clone() const override { return new RasterPairEngine(*this); }
+    QString key() const override { return QStringLiteral("RasterPairEngine"); }
 
 private:
     QPixmap picture(int i) {
         if (pictures_[i].isNull())
-            pictures_[i] = pngPixmap(paths_[i]);
+            pictures_[i] = rasterPixmap(paths_[i]);
         return pictures_[i];
     }
 
@@ -98,11 +155,9 @@ private:
 }  // namespace
 
 QIcon pictureIcon(const QString& resource, bool sameWhenDisabled) {
-    const QString one = rasterPath(resource, 1);
-    if (!one.isEmpty() && QFile::exists(one)) {
-        const QString two = rasterPath(resource, 2);
-        return QIcon(new PngPairEngine(one, QFile::exists(two) ? two : QString(), sameWhenDisabled));
-    }
+    const QString one = rasterOf(resource, 1);
+    if (!one.isEmpty())
+        return QIcon(new RasterPairEngine(one, rasterOf(resource, 2), sameWhenDisabled));
     QIcon icon;
     icon.addFile(resource);
     if (sameWhenDisabled)
@@ -113,19 +168,13 @@ QIcon pictureIcon(const QString& resource, bool sameWhenDisabled) {
 QPixmap renderPicture(const QString& resource, QSize box, qreal dpr) {
     const QSize device = (QSizeF(box) * dpr).toSize();
     for (int scale : {1, 2}) {
-        const QString path = rasterPath(resource, scale);
-        if (path.isEmpty() || !QFile::exists(path))
+        const QString path = rasterOf(resource, scale);
+        const QSize raster = rasterSize(path);
+        if (raster.isEmpty())
             continue;
-        // Read as PNG without asking every image plugin first.
-        QImageReader reader(path, "png");
-        reader.setAutoDetectImageFormat(false);
-        const QSize raster = reader.size();
         const QSize fitted = raster.scaled(device, Qt::KeepAspectRatio);
-        if (std::abs(fitted.width() - raster.width()) <= 1 && std::abs(fitted.height() - raster.height()) <= 1) {
-            QPixmap pm = QPixmap::fromImage(reader.read());
-            pm.setDevicePixelRatio(dpr);
-            return pm;
-        }
+        if (std::abs(fitted.width() - raster.width()) <= 1 && std::abs(fitted.height() - raster.height()) <= 1)
+            return rasterPixmap(path, dpr);
     }
     return QIcon(resource).pixmap(box, dpr);
 }

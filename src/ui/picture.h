@@ -5,11 +5,13 @@
 // The picture is rendered on first paint, so pictures on pages never shown cost
 // nothing. A left click inside the control raises Click.
 //
-// At the size a window's design gives the control, the picture comes from a PNG
-// rendered at build time (":/a/b.png", ":/a/b@2x.png" beside ":/a/b.svg"): a
-// window opens without running the SVG renderer. Other sizes render the SVG.
+// At the size a window's design gives the control, the picture comes from one
+// rendered at build time beside ":/a/b.svg" (":/a/b.png" and ":/a/b@2x.png", or
+// ".argb" raw pixels for the small pictures start-up shows): a window opens
+// without running the SVG renderer. Other sizes render the SVG.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -17,14 +19,21 @@
 namespace ui {
 
 // The picture fitted into box (aspect kept) at the device pixel ratio: the
-// build-time PNG when one has exactly that size, else the SVG rendered.
+// build-time picture when one has exactly that size, else the SVG rendered.
 QPixmap renderPicture(const QString& resource, QSize box, qreal dpr);
 
-// A PNG read as PNG, without asking every image plugin first: probing loads
-// them all, which costs more than the picture itself.
-QPixmap pngPixmap(const QString& path, qreal ratio = 1.0);
+// The picture rendered at build time for scale 1 or 2 beside an SVG resource,
+// or an empty path when there is none.
+QString rasterOf(const QString& svg, int scale);
 
-// An icon of the build-time PNGs at 1x and 2x (the SVG itself when there are
+// A build-time picture or any PNG, read as what it is: raw pixels in place, a
+// PNG without asking every image plugin first (probing loads them all, which
+// costs more than the picture). Null or empty when unreadable.
+QImage readRaster(const QString& path);
+QSize rasterSize(const QString& path);
+QPixmap rasterPixmap(const QString& path, qreal ratio = 1.0);
+
+// An icon of the build-time pictures at 1x and 2x (the SVG itself when there are
 // none); sameWhenDisabled keeps the picture as it is on a disabled control.
 QIcon pictureIcon(const QString& resource, bool sameWhenDisabled = false);
 

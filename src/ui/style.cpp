@@ -18,7 +18,7 @@ const QString kImages = QStringLiteral(":/qt-project.org/styles/commonstyle/imag
 // The base style's own picture, or a null one when this toolkit has none.
 QPixmap basePicture(const QString& name) {
     const QString path = kImages + name;
-    return QFile::exists(path) ? pngPixmap(path, 1.0) : QPixmap();
+    return QFile::exists(path) ? rasterPixmap(path) : QPixmap();
 }
 
 QIcon iconOf(std::initializer_list<const char*> names) {

@@ -1,10 +1,14 @@
 // The main menu, the shared vocabulary, the shared screen routines and the report
 // grid layout both report windows use.
 
+#include <array>
+#include <cmath>
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QFontMetrics>
-#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include "fixtures.h"
@@ -16,6 +20,7 @@
 #include "ui/elastic.h"
 #include "ui/form.h"
 #include "ui/grid.h"
+#include "ui/picture.h"
 #include "ui/twips.h"
 
 using namespace shell;
@@ -261,7 +266,9 @@ private slots:
         menu.close();
     }
 
-    // Every picture of the program has its build-time PNGs, the second twice the first.
+    // Every picture of the program has its build-time rasters, the second twice the
+    // first, and the first looks like its SVG drawn at that size (same mean colour:
+    // a raster read in the wrong byte order or unpremultiplied would not).
     void everyPictureHasItsRasters() {
         QStringList pictures;
         for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
@@ -269,16 +276,42 @@ private slots:
              it.hasNext();)
             pictures << it.next();
         QVERIFY(pictures.size() > 40);
+        const auto mean = [](const QImage& image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            std::array<double, 4> sum{};
+            for (int y = 0; y < argb.height(); ++y)
+                for (int x = 0; x < argb.width(); ++x) {
+                    const QRgb px = argb.pixel(x, y);
+                    sum[0] += qRed(px), sum[1] += qGreen(px), sum[2] += qBlue(px), sum[3] += qAlpha(px);
+                }
+            for (double& v : sum) v /= argb.width() * argb.height();
+            return sum;
+        };
         for (const QString& svg : pictures) {
             if (svg.startsWith(QLatin1String(":/icons/")))
                 continue;  // the window icon comes in the window system's sizes
-            const QString base = svg.chopped(4);
-            const QSize one = QImageReader(base + QStringLiteral(".png")).size();
-            const QSize two = QImageReader(base + QStringLiteral("@2x.png")).size();
-            QVERIFY2(one.isValid() && two.isValid(), qPrintable(svg));
+            const QImage one = ui::readRaster(ui::rasterOf(svg, 1));
+            const QImage two = ui::readRaster(ui::rasterOf(svg, 2));
+            QVERIFY2(!one.isNull() && !two.isNull(), qPrintable(svg));
             QVERIFY2(std::abs(two.width() - 2 * one.width()) <= 1 && std::abs(two.height() - 2 * one.height()) <= 1,
                      qPrintable(svg));
+            QImage drawn(one.size(), QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QSvgRenderer renderer(svg);
+            QSizeF box = renderer.defaultSize();
+            box.scale(drawn.size(), Qt::KeepAspectRatio);
+            QPainter p(&drawn);
+            p.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&p, QRectF(QPointF((drawn.width() - box.width()) / 2, (drawn.height() - box.height()) / 2),
+                                       box));
+            p.end();
+            const auto a = mean(one), b = mean(drawn);
+            for (size_t c = 0; c < a.size(); ++c)
+                QVERIFY2(std::abs(a[c] - b[c]) < 4, qPrintable(svg + QStringLiteral(" channel %1").arg(c)));
         }
+        const QIcon icon = ProgramIcon();
+        for (int size : {16, 32, 48})
+            QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
     }
 
     void statusLineFollowsThePointer() {
