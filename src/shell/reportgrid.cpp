@@ -38,13 +38,15 @@ void spillIntoEmptyCells(ui::Grid& grid) {
         for (int c = 0; c < grid.Cols(); ++c) {
             const QString text = grid.TextMatrix(r, c);
             if (text.isEmpty()) continue;
-            const int needed = metrics.horizontalAdvance(text) + margins;
-            if (needed <= grid.columnWidth(c)) continue;
             // All the empty cells that follow, so such rows line up with each other.
             int span = 1;
             while (c + span < grid.Cols() && grid.TextMatrix(r, c + span).isEmpty()) ++span;
-            if (span > 1) grid.setSpan(r - grid.FixedRows(), c, 1, span);
-            c += span - 1;
+            // Measured only where it could spill: shaping every cell's text was a
+            // tenth of opening a window of reports.
+            if (span > 1 && metrics.horizontalAdvance(text) + margins > grid.columnWidth(c)) {
+                grid.setSpan(r - grid.FixedRows(), c, 1, span);
+                c += span - 1;
+            }
         }
     }
 }

@@ -14,6 +14,7 @@
 
 #include "ui/accessible.h"
 #include "ui/indextab.h"
+#include "ui/itemtext.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -157,6 +158,7 @@ int OptionArray::selected() const {
 // ---------------------------------------------------------------- lists
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new PlainTextDelegate(this));
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         selectionChanged_ = true;
         if (!fromCode_) emit Click();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "ui/itemtext.h"
 #include "ui/locale.h"
 #include "ui/twips.h"
 
@@ -163,6 +164,7 @@ protected:
 
 Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setHorizontalHeader(new GridHeader(this));
+    setItemDelegate(new PlainTextDelegate(this));
     model_->setAlignments(&align_);
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,10 +1,14 @@
 // The report grid: row model with its fixed header row, appending, scrolling.
 
+#include <array>
+
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include "fixtures.h"
 #include "tests.h"
+#include "ui/controls.h"
 #include "ui/grid.h"
 #include "ui/twips.h"
 
@@ -66,6 +70,49 @@ private slots:
         QCOMPARE(g.TopRow(), 1);
         QVERIFY(g.RowHeight(1) > 0);
         g.close();
+    }
+
+    // Cells and list lines are drawn with the text laid out once; every pixel must
+    // match the toolkit's own delegate: each alignment, numbers and text, a grey
+    // fixed column, a spanned cell, text too long for its cell, a selected and
+    // current line, a disabled control.
+    void cellsDrawAsTheToolkitDraws_data() {
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("enabled") << true;
+        QTest::newRow("disabled") << false;
+    }
+    void cellsDrawAsTheToolkitDraws() {
+        QFETCH(bool, enabled);
+        ui::Grid g;
+        g.setCols(7);
+        g.setRows(1);
+        g.setFixedCols(1);
+        const std::array aligns{ui::Grid::Align::General, ui::Grid::Align::General, ui::Grid::Align::LeftTop,
+                                ui::Grid::Align::LeftCenter, ui::Grid::Align::LeftBottom,
+                                ui::Grid::Align::CenterCenter, ui::Grid::Align::RightCenter};
+        for (int c = 0; c < 7; ++c) {
+            g.setColAlignment(c, aligns[static_cast<size_t>(c)]);
+            g.setTextMatrix(0, c, QStringLiteral("Head %1").arg(c));
+            g.setColWidth(c, 900 + 150 * c);
+        }
+        g.AddItem(QStringLiteral("Sun\t12.5\tMoon\tConjunction\tTrine\t0.48\t-3"));
+        g.AddItem(QStringLiteral("Mercury/Venus\t  7 Gem 05\tA text far too long for its narrow cell\t\t\tx\t"));
+        g.AddItem(QStringLiteral("\t1E-05\t\tSpills over the empty cells beside it\t\t\t"));
+        g.setFixedRows(1);
+        g.setSpan(2, 3, 1, 4);
+        g.resize(900, 160);
+        ui::ListBox list;
+        for (const char* line : {"Natal Chart", "A line far too long for the narrow list that shows it", "Transits"})
+            list.AddItem(QString::fromLatin1(line));
+        list.setListIndex(2);
+        list.resize(150, 80);
+        for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{&g, &list}) {
+            view->setEnabled(enabled);
+            view->grab();  // lays the view out; a view's first grab shows its scroll bars unsized
+            const QImage fast = view->grab().toImage();
+            view->setItemDelegate(new QStyledItemDelegate(view));
+            QVERIFY(fast == view->grab().toImage());
+        }
     }
 
     void alignmentOfColumns() {
