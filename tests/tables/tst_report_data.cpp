@@ -19,7 +19,6 @@
 namespace {
 
 
-const QString kSignAbbr = QStringLiteral("AriTauGemCanLeoVirLibScoSagCapAquPisAri");
 const QStringList kSignModalities{"Cardinal", "Fixed", "Mutable"};
 const QStringList kSignElements{"Fire", "Earth", "Air", "Water"};
 // The codes of the first fifteen rows of the point table, in that order: the
@@ -32,16 +31,12 @@ QString analysisCell(int row, int col) {
     return QString::fromUtf8(tables::chartAnalysisRows()[std::size_t(row - 1)][std::size_t(col)]);
 }
 
-// Sign 0 (Aries) to 11 (Pisces) of a position text such as "23Pis30", or -1.
+// Sign 0 (Aries) to 11 (Pisces) of a position text such as "23Pis30  (5) ", or -1.
 int signOf(const QString& position) {
-    for (int sign = 0; sign < 12; ++sign)
-        if (position.mid(2, 3) == kSignAbbr.mid(3 * sign, 3)) return sign;
-    return -1;
+    const int minutes = testsupport::positionMinutes(position.left(7));
+    return minutes < 0 ? -1 : minutes / (30 * 60);
 }
 int houseOf(const QString& position) { return position.mid(10, position.indexOf(')') - 10).toInt(); }
-int zodiacMinutes(const QString& position) {
-    return signOf(position) * 1800 + position.left(2).toInt() * 60 + position.mid(5, 2).toInt();
-}
 
 // "98° 59'" in minutes of arc, or -1 when the text has another form.
 int angleMinutes(const QString& text) {
@@ -212,9 +207,7 @@ private slots:
         QCOMPARE(name.size(), 13);
         const QString code = name.mid(5, 3);
 
-        int distance = std::abs(zodiacMinutes(analysisCell(first + 1, 1)) -
-                                zodiacMinutes(analysisCell(second + 1, 1)));
-        if (distance > 180 * 60) distance = 360 * 60 - distance;
+        const int distance = separation(ellmauerAt(first), ellmauerAt(second));
         const int angle = angleMinutes(QString::fromUtf8(row[1]));
         QVERIFY2(angle >= 0 && angle <= 180 * 60, row[1]);
         QVERIFY2(std::abs(angle - distance) <= 1, qPrintable(QString("%1 from positions").arg(distance)));
@@ -229,11 +222,8 @@ private slots:
 
     void angleAspectCount() {
         int aspects = 0;
-        for (const auto& row : tables::angleRows()) {
-            const QString name = QString::fromUtf8(row[0]);
-            QVERIFY2(!(name.contains("MNN") && name.contains("MSN")), row[0]);
-            if (name.mid(5, 3) != "-->") ++aspects;
-        }
+        for (const auto& row : tables::angleRows())
+            aspects += QString::fromUtf8(row[0]).mid(5, 3) != "-->";
         QCOMPARE(aspects, 38);
     }
 
