@@ -158,6 +158,7 @@ private slots:
         row("orb 7.5 in de", "de_DE", "ruler orb", "7.5", "07,50");
         row("house orb 7.5 in sv", "sv_SE", "house orb", "7.5", "07,50");
         row("orb 7,5 in en", "en_US", "midpoint orb", "7,5", "07.50");
+        row("orb 1.5.3 in de: only the first point", "de_DE", "ruler orb", "1.5.3", "01,50");
         row("forty-digit day keeps its digits", "en_US", "day", "1234567890123456789012345678901234567890",
             "1234567890123456789012345678901234567890", {kDay});
         // clang-format on
@@ -320,33 +321,6 @@ private slots:
         QVERIFY(!w->OrbEditing);
     }
 
-    void formatDecimalText_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("digits");
-        QTest::newRow("7") << "en_US" << "7" << "7.00" << 1;
-        QTest::newRow("7,5 takes the point") << "en_US" << "7,5" << "07.50" << 2;
-        QTest::newRow("7 5 takes the point") << "en_US" << "7 5" << "07.50" << 2;
-        QTest::newRow("0") << "en_US" << "0" << "0.00" << 1;
-        QTest::newRow("empty") << "en_US" << "" << "00.00" << 2;
-        QTest::newRow("comma: 7.5 takes the comma") << "de_DE" << "7.5" << "07,50" << 2;
-        QTest::newRow("comma: 1 5 takes the comma") << "de_DE" << "1 5" << "01,50" << 2;
-        QTest::newRow("comma: only the first point") << "de_DE" << "1.5.3" << "01,50" << 2;
-    }
-    void formatDecimalText() {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QFETCH(int, digits);
-        testsupport::VocabularyLocale sw(locale);
-        QString t = text;
-        int d = 2;
-        search::FormatDecimalText(t, d);
-        QCOMPARE(t, result);
-        QCOMPARE(d, digits);
-    }
-
     // Thousands of generated texts through every routine: each ends with a text
     // of its stated form and at most its own messages.
     void hostileTextsGiveDefinedResults_data() {
@@ -372,13 +346,8 @@ private slots:
             const QString cleared = search::ClearNonNumeric(s);
             QVERIFY2(cleared == s || (cleared == u"0" && !s.contains(u':')), shown);
 
-            QString orb = s;
-            int digits = 2;
-            search::FormatDecimalText(orb, digits);
-            QVERIFY2(orbForm.match(orb).hasMatch(),
-                     QByteArray(shown + " -> " + orb.left(40).toUtf8()).constData());
-            QVERIFY2(digits == (s.isEmpty() ? 2 : std::min<int>(2, int(s.size()))), shown);
-            QVERIFY2(orbForm.match(search::checkedOrb(s)).hasMatch(), shown);
+            const QString orb = search::checkedOrb(s);
+            QVERIFY2(orbForm.match(orb).hasMatch(), QByteArray(shown + " -> " + orb.left(40).toUtf8()).constData());
 
             for (const auto& [steps, message] :
                  {std::pair{search::checkDay(s), kDay}, {search::checkMonth(s), kMonth}}) {
