@@ -1,4 +1,4 @@
-// The synastry window: its reports on their pages, the sort notices, opening afresh;
+// The synastry window: its reports on their pages, the sort notices, opening centred;
 // and its sample reports checked for transcription slips (counts, the
 // index rows, orbs and positions that must agree, the stated orders).
 
@@ -215,21 +215,19 @@ private slots:
         }
     }
 
-    // Opened as the main menu opens it (its buttons: tst_shell), each time afresh.
-    void opensAFreshCentredWindowEachTime() {
+    // Opened as the main menu opens it (its buttons: tst_shell; a new opening is
+    // a new window: tst_ui), centred, and closed by its button.
+    void opensCentredAndCloses() {
         QVERIFY(close());
         testsupport::ScreenOverride screen(30000, 24000);
-        for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(open());
-            QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
-            QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
-            QCOMPARE(w->grdChart->Rows(), 85);
-            // Placed while it loaded, before the window system framed it.
-            QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
-            QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
-            QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-            QTRY_VERIFY(!Slot::exists());
-        }
+        QVERIFY(open());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
+        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
+        // Placed while it loaded, before the window system framed it.
+        QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
+        QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
+        QTest::mouseClick(w->Command3D1, Qt::LeftButton);
+        QTRY_VERIFY(!Slot::exists());
     }
 };
 
