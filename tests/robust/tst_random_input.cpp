@@ -338,10 +338,7 @@ private:
         QWidget* target = keyTarget();
         const bool shiftInsert = rng_.bounded(3) == 0;
         note(QStringLiteral("paste \"%1\" (%2 chars) into %3").arg(text.left(20)).arg(text.size()).arg(nameOf(target)));
-        if (shiftInsert)
-            QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
-        else
-            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(target, shiftInsert ? Qt::Key_Insert : Qt::Key_V, shiftInsert ? Qt::ShiftModifier : Qt::ControlModifier);
     }
 
     void resize() {
