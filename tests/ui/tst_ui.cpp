@@ -43,20 +43,9 @@ class TestControls : public QObject {
 private slots:
     void cleanup() { QCOMPARE(testsupport::visibleWindows().size(), 0); }
 
-    void valueSetByCodeRaisesClickEveryTime_data() {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("check box") << "check";
-        QTest::newRow("option button") << "option";
-        QTest::newRow("list box") << "list";
-        QTest::newRow("combo box") << "combo";
-        QTest::newRow("index tab") << "tab";
-    }
+    // The same value set twice by code raises Click twice, as the program expects.
     void valueSetByCodeRaisesClickEveryTime() {
-        QFETCH(QString, control);
         QWidget window;
-        std::function<void()> setSame;
-        int clicks = 0;
-        auto count = [&clicks] { ++clicks; };
         auto* check = new ui::CheckBox(QStringLiteral("c"), &window);
         auto* options = new ui::OptionArray(&window);
         options->add(QStringLiteral("a"), &window);
@@ -68,25 +57,17 @@ private slots:
         combo->AddItem(QStringLiteral("one"));
         auto* tab = new ui::IndexTab(&window);
         tab->setCaptions(QStringLiteral("&One|&Two"));
-        if (control == u"check") {
-            connect(check, &ui::CheckBox::Click, &window, count);
-            setSame = [check] { check->setValue(true); };
-        } else if (control == u"option") {
-            connect(options, &ui::OptionArray::Click, &window, count);
-            setSame = [options] { options->select(1); };
-        } else if (control == u"list") {
-            connect(list, &ui::ListBox::Click, &window, count);
-            setSame = [list] { list->setListIndex(1); };
-        } else if (control == u"combo") {
-            connect(combo, &ui::ComboBox::Click, &window, count);
-            setSame = [combo] { combo->setListIndex(0); };
-        } else {
-            connect(tab, &ui::IndexTab::Click, &window, count);
-            setSame = [tab] { tab->setCurrTab(1); };
+        QSignalSpy checks(check, &ui::CheckBox::Click), choices(options, &ui::OptionArray::Click),
+            lines(list, &ui::ListBox::Click), entries(combo, &ui::ComboBox::Click), tabs(tab, &ui::IndexTab::Click);
+        for (int time = 0; time < 2; ++time) {
+            check->setValue(true);
+            options->select(1);
+            list->setListIndex(1);
+            combo->setListIndex(0);
+            tab->setCurrTab(1);
         }
-        setSame();
-        setSame();  // the value does not change the second time
-        QCOMPARE(clicks, 2);
+        QCOMPARE(QList<qsizetype>({checks.size(), choices.size(), lines.size(), entries.size(), tabs.size()}),
+                 QList<qsizetype>(5, 2));
     }
 
     void userActionsRaiseOneClick() {
@@ -423,17 +404,9 @@ private slots:
         QTRY_VERIFY(!window.isVisible());  // and closes once the replay is over
     }
 
-    void assistiveActionsWaitForThePause_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("effect");
-        QTest::newRow("press") << "press" << "pressed";
-        QTest::newRow("toggle") << "toggle" << "toggled";
-        QTest::newRow("set text") << "text" << "text Seattle";
-        QTest::newRow("select a tab") << "tab" << "tab 1";
-    }
+    // Press, toggle, set text and select a tab from assistive technology during a
+    // pause: nothing happens until the replay is over, then each in order.
     void assistiveActionsWaitForThePause() {
-        QFETCH(QString, action);
-        QFETCH(QString, effect);
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
         auto* button = new ui::CommandButton(QStringLiteral("&Sort"), &window);
@@ -441,9 +414,7 @@ private slots:
         auto* field = new ui::TextBox(&window);
         auto* tab = new ui::IndexTab(&window);
         tab->setCaptions(QStringLiteral("&One|&Two"));
-        for (QWidget* w : {static_cast<QWidget*>(button), static_cast<QWidget*>(check), static_cast<QWidget*>(field),
-                           static_cast<QWidget*>(tab)})
-            layout->addWidget(w);
+        for (QWidget* w : std::initializer_list<QWidget*>{button, check, field, tab}) layout->addWidget(w);
         window.show();
         QStringList seen;
         connect(button, &QPushButton::clicked, &window, [&] { seen << QStringLiteral("pressed"); });
@@ -452,16 +423,11 @@ private slots:
         connect(tab, &ui::IndexTab::Click, &window, [&] { seen << QStringLiteral("tab %1").arg(tab->CurrTab()); });
         const auto act = [&] {
             using A = QAccessibleActionInterface;
-            if (action == u"press")
-                QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(A::pressAction());
-            else if (action == u"toggle")
-                QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(A::toggleAction());
-            else if (action == u"text")
-                QAccessible::queryAccessibleInterface(field)->setText(QAccessible::Value, QStringLiteral("Seattle"));
-            else
-                QAccessible::queryAccessibleInterface(tab->tabBar())->child(1)->actionInterface()->doAction(A::pressAction());
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(A::pressAction());
+            QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(A::toggleAction());
+            QAccessible::queryAccessibleInterface(field)->setText(QAccessible::Value, QStringLiteral("Seattle"));
+            QAccessible::queryAccessibleInterface(tab->tabBar())->child(1)->actionInterface()->doAction(A::pressAction());
         };
-
         bool acted = false;
         ui::setPausesDisabled(false);
         QTimer::singleShot(5, &window, [&] { act(), acted = true; });
@@ -470,9 +436,10 @@ private slots:
         ui::setPausesDisabled(true);
         QVERIFY(acted);
         QCOMPARE(duringPause, QStringList());
-        QTRY_COMPARE(seen, QStringList({effect}));  // arrives once the replay is over
-        act();                                       // and at once when no pause runs
-        QCOMPARE(seen.size(), action == u"press" || action == u"toggle" ? 2 : 1);
+        const QStringList effects{"pressed", "toggled", "text Seattle", "tab 1"};
+        QTRY_COMPARE(seen, effects);  // arrives once the replay is over
+        act();                        // and at once when no pause runs (text and tab are the same again)
+        QCOMPARE(seen, effects + QStringList({"pressed", "toggled"}));
     }
 
     void boxOpenedDuringAPauseCloses() {
