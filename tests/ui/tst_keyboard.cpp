@@ -157,7 +157,7 @@ private slots:
         w.close();
     }
 
-    void tabFollowsTheReadingOrder() {
+    void tabFollowsTheReadingOrderAndEnterPresses() {
         Window w;
         QVERIFY(testsupport::showActive(w));
         w.tabs->tabBar()->setFocus();
@@ -172,15 +172,8 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), w.cancel);
-        w.close();
-    }
-
-    void enterPressesTheFocusedButton() {
-        Window w;
-        QVERIFY(testsupport::showActive(w));
         QSignalSpy cancels(w.cancel, &QPushButton::clicked);
-        w.cancel->setFocus();
-        QTest::keyClick(w.cancel, Qt::Key_Return);
+        QTest::keyClick(w.cancel, Qt::Key_Return);  // Enter presses the focused button
         QCOMPARE(cancels.count(), 1);
         w.close();
     }
