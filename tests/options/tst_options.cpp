@@ -102,58 +102,51 @@ private slots:
         QCOMPARE(w->TMonth->text() + u'/' + w->TDay->text() + u'/' + w->TYear->text(), QStringLiteral("03/07/2024"));
     }
 
+    // A number box is checked on leaving, by Tab or by a click on its bar, which
+    // then steps from the value the check wrote.
     void numberBoxesKeepToTheirBars_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("box");  // 0, 1: the orb boxes; 2: the period box
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("leave");  // Tab, or the bar's right or left arrow, or PageUp on it
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("value");
-        row("above the maximum, bar already there", "en_US", 0, "250", " 100", 100);
-        row("below the minimum, bar moves", "en_US", 1, "2", "5", 5);
-        row("below a minimum of 0", "en_US", 0, "-7", "0", 0);
-        row("letters read as 0", "en_US", 2, "abc", " 1", 1);
-        row("zero period", "en_US", 2, "0", " 1", 1);
-        row("period above the maximum", "en_US", 2, "250", "100", 100);
-        row("half goes down to even", "en_US", 0, "2.5", "2", 2);
-        row("half goes up to even", "en_US", 0, "3.5", "4", 4);
-        row("comma ends the number", "de_DE", 0, "3,5", "3", 3);
-        row("bar unmoved keeps the text", "en_US", 1, "50.2", "50.2", 50);
+        row("above the maximum, bar already there", "en_US", 0, "250", "tab", " 100", 100);
+        row("below the minimum, bar moves", "en_US", 1, "2", "tab", "5", 5);
+        row("below a minimum of 0", "en_US", 0, "-7", "tab", "0", 0);
+        row("letters read as 0", "en_US", 2, "abc", "tab", " 1", 1);
+        row("zero period", "en_US", 2, "0", "tab", " 1", 1);
+        row("period above the maximum", "en_US", 2, "250", "tab", "100", 100);
+        row("half goes down to even", "en_US", 0, "2.5", "tab", "2", 2);
+        row("half goes up to even", "en_US", 0, "3.5", "tab", "4", 4);
+        row("comma ends the number", "de_DE", 0, "3,5", "tab", "3", 3);
+        row("bar unmoved keeps the text", "en_US", 1, "50.2", "tab", "50.2", 50);
+        row("typed, then the right arrow", "en_US", 2, "50", "right", "51", 51);
+        row("clamped, then the left arrow", "en_US", 2, "250", "left", "99", 99);
+        row("PageUp at the minimum changes nothing", "en_US", 2, "abc", "PageUp", " 1", 1);
     }
     void numberBoxesKeepToTheirBars() {
         QFETCH(QString, locale);
         QFETCH(int, box);
         QFETCH(QString, typed);
+        QFETCH(QString, leave);
         QFETCH(QString, shown);
         QFETCH(int, value);
         testsupport::LocaleSwitch sw(locale);
         ui::TextBox* field = box == 2 ? w->PeriodBox : w->OrbTextBox[size_t(box)];
+        ui::HScrollBar* bar = box == 2 ? w->PeriodScroll : w->OrbScroll[size_t(box)];
         type(field, typed);
-        QTest::keyClick(field, Qt::Key_Tab);
-        QCOMPARE(field->text(), shown);
-        QCOMPARE((box == 2 ? w->PeriodScroll : w->OrbScroll[size_t(box)])->Value(), value);
-    }
-
-    void boxIsCheckedBeforeItsBarSteps_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("shown");
-        row("typed, then the right arrow", "50", "right", "51");
-        row("clamped, then the left arrow", "250", "left", "99");
-        row("PageUp at the minimum changes nothing", "abc", "PageUp", " 1");
-    }
-    void boxIsCheckedBeforeItsBarSteps() {
-        QFETCH(QString, typed);
-        QFETCH(QString, action);
-        QFETCH(QString, shown);
-        type(w->PeriodBox, typed);
-        if (action == u"PageUp") {
-            QTest::keyClick(w->PeriodBox, Qt::Key_Backtab);  // the bar stands before its box
-            QTest::keyClick(w->PeriodScroll, Qt::Key_PageUp);
+        if (leave == u"tab") {
+            QTest::keyClick(field, Qt::Key_Tab);
+        } else if (leave == u"PageUp") {
+            QTest::keyClick(field, Qt::Key_Backtab);  // the bar stands before its box
+            QTest::keyClick(bar, Qt::Key_PageUp);
         } else {
-            testsupport::clickScrollArrow(w->PeriodScroll, action == u"right");
+            testsupport::clickScrollArrow(bar, leave == u"right");
         }
-        QVERIFY(w->PeriodScroll->hasFocus());
-        QCOMPARE(w->PeriodBox->text(), shown);
+        QVERIFY(leave == u"tab" || bar->hasFocus());
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(bar->Value(), value);
     }
 
     void switchingListTypeOnlyAddsSelections() {

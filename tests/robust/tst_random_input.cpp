@@ -100,24 +100,18 @@ public:
         current_ = n;
         pressed_.clear();
         const quint32 kind = rng_.bounded(100);
-        if (kind < 36)
-            click();
-        else if (kind < 58)
+        if (kind < 43)
+            click();  // a tab bar among the controls: a tab switch
+        else if (kind < 65)
             key();
-        else if (kind < 70)
+        else if (kind < 77)
             typeBurst();
-        else if (kind < 76)
+        else if (kind < 83)
             paste();
-        else if (kind < 80)
-            resize();
         else if (kind < 87)
-            switchTab();
-        else if (kind < 93)
-            accessibleAction(false);
-        else if (kind < 98)
-            accessibleAction(true);
+            resize();
         else if (kind < 99)
-            wheel();
+            accessibleAction(kind >= 93);
         else
             requestClose();
         // Events queue up for a few actions now and then, as when the user is
@@ -133,11 +127,7 @@ public:
         return true;
     }
 
-    QString recentSteps() const {
-        QStringList out;
-        for (const QString& s : log_) out << s;
-        return out.join(u'\n');
-    }
+    QString recentSteps() const { return QStringList(log_.begin(), log_.end()).join(u'\n'); }
     int opened() const { return opened_; }
     int scheduled() const { return scheduled_; }
 
@@ -348,10 +338,7 @@ private:
         QWidget* target = keyTarget();
         const bool shiftInsert = rng_.bounded(3) == 0;
         note(QStringLiteral("paste \"%1\" (%2 chars) into %3").arg(text.left(20)).arg(text.size()).arg(nameOf(target)));
-        if (shiftInsert)
-            QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
-        else
-            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(target, shiftInsert ? Qt::Key_Insert : Qt::Key_V, shiftInsert ? Qt::ShiftModifier : Qt::ControlModifier);
     }
 
     void resize() {
@@ -376,20 +363,6 @@ private:
                     t->resize(t->minimumSizeHint().expandedTo(QSize(pick(300) + 400, pick(200) + 300)));
             }
         }
-    }
-
-    void switchTab() {
-        QList<QTabBar*> bars;
-        for (QWidget* w : widgets(true)) {
-            if (auto* b = qobject_cast<QTabBar*>(w); b && b->count() > 0)
-                bars << b;
-        }
-        if (bars.isEmpty())
-            return key();
-        QTabBar* bar = bars.at(pick(bars.size()));
-        const int tab = pick(bar->count());
-        note(QStringLiteral("tab %1 of %2").arg(tab).arg(nameOf(bar)));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
     }
 
     // A press, toggle, text or tab as assistive technology gives it: now, or a
@@ -424,20 +397,6 @@ private:
             schedule(pick(25), act);
         else
             act();
-    }
-
-    void wheel() {
-        const QList<QWidget*> controls = widgets(true);
-        if (controls.isEmpty())
-            return key();
-        QWidget* w = controls.at(pick(controls.size()));
-        if (auto* view = qobject_cast<QAbstractItemView*>(w))
-            w = view->viewport();
-        const QPoint at = randomPointIn(w);
-        const int delta = rng_.bounded(2) ? 120 : -480;
-        note(QStringLiteral("wheel %1 on %2").arg(delta).arg(nameOf(w)));
-        QWheelEvent e(at, w->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &e);
     }
 
     // The close box, now or a moment later.

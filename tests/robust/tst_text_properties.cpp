@@ -160,20 +160,45 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, field);
         VocabularyLocale sw(locale);
-        // The orb fields take every key; the others have their filter.
+        // The orb fields take every key; the others have their filter. What a
+        // leaving writes has the field's form: digits for day and month (or the
+        // text left as it was), the picture for a longitude or an orb; a year
+        // may keep any text.
         std::function<bool(int)> filter = [](int) { return true; };
         std::function<search::Steps(const QString&)> check = [](const QString& s) {
             return search::Steps{{search::Step::Kind::Text, search::checkedOrb(s)}};
         };
+        const QString sep = QRegularExpression::escape(shell::DecimalSep);
+        QRegularExpression form(QStringLiteral("^-?\\d+") + sep + QStringLiteral("\\d\\d$"));
+        QStringList own;  // the messages the field's own check shows
         if (field == u"year") {
             filter = search::yearKeyAccepted;
             check = search::checkYear;
+            for (const char* wrong : {"32001", "1<9", "1>9"})
+                own << search::messages(check(QLatin1String(wrong)));
         } else if (field != u"orb") {
             filter = search::dayKeyAccepted;
             check = field == u"day" ? search::checkDay : field == u"month" ? search::checkMonth : search::checkLongitude;
+            form.setPattern(field == u"longitude" ? QStringLiteral("^-?\\d{3,}") + sep + QStringLiteral("\\d\\d$")
+                                                  : QStringLiteral("^-?\\d{2,}$"));
+            own = search::messages(check(QStringLiteral("400")));
         }
         QRandomGenerator rng(2);
         for (int n = 0; n < 2000; ++n) {
+            // Pasted or set by code, any text ends in the field's form, with at
+            // most the field's own messages; a day or month that shows one keeps
+            // its date box.
+            const QString p = testsupport::pastedText(rng);
+            const search::Steps steps = check(p);
+            const QString left = search::finalText(steps, p);
+            const QStringList said = search::messages(steps);
+            const QByteArray pasted = (p.left(40) + u" -> " + left.left(40)).toUtf8();
+            const bool date = field == u"day" || field == u"month";
+            QVERIFY2(field == u"year" || form.match(left).hasMatch() || (date && left == p), pasted);
+            QVERIFY2(said.size() <= (field == u"year" ? 2 : 1), pasted);
+            for (const QString& m : said) QVERIFY2(own.contains(m), pasted);
+            QVERIFY2(!date || said.isEmpty() || !search::unchecks(steps), pasted);
+
             const QString s = typed(rng, filter);
             const search::Steps first = check(s);
             const QString once = search::finalText(first, s);

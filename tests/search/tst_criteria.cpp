@@ -1,8 +1,9 @@
 // The checks on typed criteria: key filters, the rewriting on leaving with its
-// messages, the orb routines in a "." and a "," locale, and hostile input.
+// messages, the orb routines in a "." and a "," locale, and pasted nonsense
+// through the real fields (generated texts through the checks alone:
+// tst_text_properties).
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include "custom/orbdefaults.h"
 #include "search/criteria.h"
@@ -42,26 +43,6 @@ Field fieldNamed(frmSearch& w, const QString& name) {
            : name == u"aspect orb"      ? Field{w.txtOrbDef[0], 3, nullptr}
            : name == u"midpoint orb"    ? Field{w.txtOrbDef[2], 8, nullptr}
                                         : Field{w.txtOrbDef[1], 6, nullptr};  // "ruler orb"
-}
-
-// A string of the kinds of characters that reach these fields by pasting.
-QString hostileText(QRandomGenerator& rng) {
-    static const QString alphabet = QStringLiteral("0123456789.,: -+<>?eEdxaZ\t") + QChar(0x00E9) +
-                                    QChar(0x0663) + QChar(0xFF11) + QChar(0x00A0) + QChar(0x2212);
-    const quint32 kind = rng.bounded(100);
-    const int length = kind < 85 ? int(rng.bounded(13)) : kind < 98 ? int(rng.bounded(400)) : 5000;
-    QString s;
-    for (int i = 0; i < length; ++i) {
-        const quint32 pick = rng.bounded(alphabet.size() + 2);
-        if (pick == quint32(alphabet.size())) {
-            s += QStringLiteral("\U0001F600");  // a surrogate pair
-        } else if (pick > quint32(alphabet.size())) {
-            s += QChar(0xD800);  // a lone surrogate
-        } else {
-            s += alphabet.at(pick);
-        }
-    }
-    return s;
 }
 
 class TestCriteria : public QObject, searchtest::Session {
@@ -158,6 +139,7 @@ private slots:
         row("orb 7.5 in de", "de_DE", "ruler orb", "7.5", "07,50");
         row("house orb 7.5 in sv", "sv_SE", "house orb", "7.5", "07,50");
         row("orb 7,5 in en", "en_US", "midpoint orb", "7,5", "07.50");
+        row("orb 1.5.3 in de: only the first point", "de_DE", "ruler orb", "1.5.3", "01,50");
         row("forty-digit day keeps its digits", "en_US", "day", "1234567890123456789012345678901234567890",
             "1234567890123456789012345678901234567890", {kDay});
         // clang-format on
@@ -320,85 +302,6 @@ private slots:
         QVERIFY(!w->OrbEditing);
     }
 
-    void formatDecimalText_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("digits");
-        QTest::newRow("7") << "en_US" << "7" << "7.00" << 1;
-        QTest::newRow("7,5 takes the point") << "en_US" << "7,5" << "07.50" << 2;
-        QTest::newRow("7 5 takes the point") << "en_US" << "7 5" << "07.50" << 2;
-        QTest::newRow("0") << "en_US" << "0" << "0.00" << 1;
-        QTest::newRow("empty") << "en_US" << "" << "00.00" << 2;
-        QTest::newRow("comma: 7.5 takes the comma") << "de_DE" << "7.5" << "07,50" << 2;
-        QTest::newRow("comma: 1 5 takes the comma") << "de_DE" << "1 5" << "01,50" << 2;
-        QTest::newRow("comma: only the first point") << "de_DE" << "1.5.3" << "01,50" << 2;
-    }
-    void formatDecimalText() {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QFETCH(int, digits);
-        testsupport::VocabularyLocale sw(locale);
-        QString t = text;
-        int d = 2;
-        search::FormatDecimalText(t, d);
-        QCOMPARE(t, result);
-        QCOMPARE(d, digits);
-    }
-
-    // Thousands of generated texts through every routine: each ends with a text
-    // of its stated form and at most its own messages.
-    void hostileTextsGiveDefinedResults_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("point") << "en_US";
-        QTest::newRow("comma") << "de_DE";
-    }
-    void hostileTextsGiveDefinedResults() {
-        QFETCH(QString, locale);
-        testsupport::VocabularyLocale sw(locale);
-        const QString sep = QRegularExpression::escape(shell::DecimalSep);
-        const QRegularExpression orbForm(QStringLiteral("^-?\\d+") + sep +
-                                         QStringLiteral("\\d\\d$"));
-        const QRegularExpression longitudeForm(QStringLiteral("^-?\\d{3,}") + sep +
-                                               QStringLiteral("\\d\\d$"));
-        const QRegularExpression twoDigits(QStringLiteral("^-?\\d{2,}$"));
-        const QStringList yearMessages{kYearTooLarge, kYearRange, prefixMessage("<"),
-                                       prefixMessage(">")};
-        QRandomGenerator rng(20260611);
-        for (int n = 0; n < 4000; ++n) {
-            const QString s = hostileText(rng);
-            const QByteArray shown = s.left(40).toUtf8();
-            const QString cleared = search::ClearNonNumeric(s);
-            QVERIFY2(cleared == s || (cleared == u"0" && !s.contains(u':')), shown);
-
-            QString orb = s;
-            int digits = 2;
-            search::FormatDecimalText(orb, digits);
-            QVERIFY2(orbForm.match(orb).hasMatch(),
-                     QByteArray(shown + " -> " + orb.left(40).toUtf8()).constData());
-            QVERIFY2(digits == (s.isEmpty() ? 2 : std::min<int>(2, int(s.size()))), shown);
-            QVERIFY2(orbForm.match(search::checkedOrb(s)).hasMatch(), shown);
-
-            for (const auto& [steps, message] :
-                 {std::pair{search::checkDay(s), kDay}, {search::checkMonth(s), kMonth}}) {
-                const QString t = search::finalText(steps, s);
-                QVERIFY2(t == s || twoDigits.match(t).hasMatch(), shown);
-                const QStringList m = search::messages(steps);
-                QVERIFY2(m.isEmpty() || (m == QStringList{message} && !search::unchecks(steps)),
-                         shown);
-            }
-            const search::Steps year = search::checkYear(s);
-            const QStringList ym = search::messages(year);
-            QVERIFY2(ym.size() <= 2, shown);
-            for (const QString& m : ym) QVERIFY2(yearMessages.contains(m), shown);
-
-            const search::Steps longitude = search::checkLongitude(s);
-            QVERIFY2(longitudeForm.match(search::finalText(longitude, s)).hasMatch(), shown);
-            QVERIFY2(search::messages(longitude).size() <= 1, shown);
-        }
-    }
-
     // Pasted nonsense through the real fields: each leaving shows at most the
     // field's own messages once, and the window carries on.
     void hostileTextsThroughTheFields() {
@@ -406,7 +309,7 @@ private slots:
         const QStringList fields{"day", "month", "year", "longitude", "ruler orb", "house orb"};
         for (int n = 0; n < 90; ++n) {
             const Field f = fieldNamed(*w, fields[n % fields.size()]);
-            QVERIFY(pasteAndLeave(f, hostileText(rng).left(60)) <= 2);
+            QVERIFY(pasteAndLeave(f, testsupport::pastedText(rng).left(60)) <= 2);
         }
         QVERIFY(w->isVisible());
     }

@@ -40,12 +40,9 @@ private slots:
         QCOMPARE(NumPoints, 23);
         QCOMPARE(PlanetAbbr[0], QString());
         QCOMPARE(PlanetAbbr[48], QString());
-        QCOMPARE(PlanetAbbr[10], QStringLiteral("Plu"));
         QCOMPARE(PlanetAbbr[15], QStringLiteral("PF "));
         QCOMPARE(PlanetAbbr[24], QStringLiteral("1st"));
-        QCOMPARE(PlanetAbbr[35], QStringLiteral("12th"));
         QCOMPARE(PlanetAbbr[36], QStringLiteral("Ari"));
-        QCOMPARE(PlanetAbbr[47], QStringLiteral("Pis"));
         QCOMPARE(SignAbbr.mid(33, 3), QStringLiteral("Pis"));
         QCOMPARE(SignAbbr.mid(36, 3), QStringLiteral("Ari"));
         for (int i = 1; i <= NumPoints; ++i) QCOMPARE(PlanetAbbr[size_t(i)].size(), 3);
@@ -57,8 +54,6 @@ private slots:
             AspectDef[i].mid(3).toInt(&ok);
             QVERIFY2(ok, qPrintable(AspectDef[i]));
         }
-        QCOMPARE(AspectDef[12], QStringLiteral("SPT051429"));
-        QCOMPARE(AspectDef[21], QStringLiteral("TDC108000"));
     }
 
     void fullNames_data() {
@@ -236,11 +231,7 @@ private slots:
         Form1 menu;
         menu.Form_Load();
         QCOMPARE(NumPoints, 23);  // the load filled the vocabulary
-        QCOMPARE(menu.windowTitle(), QStringLiteral("Demo of additional features in Starwright for Windows"));
         QCOMPARE(menu.lblStatus->text(), menu.StatusDefaultText);
-        QVERIFY(menu.StatusDefaultText.contains(QStringLiteral("$169.  After")));
-        QCOMPARE(menu.cmdAction[6]->text(), QStringLiteral("Researc&h"));
-        QCOMPARE(menu.cmdExit->text(), QStringLiteral("E&xit"));
         // The first three contact lines sit centred, whatever their design position.
         for (size_t i = 0; i < 3; ++i) {
             const double centre = ui::left(menu.lblLogo[i]) + ui::width(menu.lblLogo[i]) / 2;
@@ -324,7 +315,6 @@ private slots:
             return menu.lblStatus->text();
         };
         QCOMPARE(over(menu.cmdAction[6]), Form1::description(6));
-        QVERIFY(Form1::description(6).contains(QStringLiteral("Penwick Software's Vellacore File")));
         QCOMPARE(over(menu.Label1), menu.StatusDefaultText);
         QCOMPARE(over(menu.cmdAction[2]), Form1::description(2));
         // A gap between the buttons belongs to picMain, which keeps the text.
@@ -344,27 +334,15 @@ private slots:
         menu.close();
     }
 
-    void accessKeysOpenFeaturesAndExit() {
+    // A feature button opens its window modally, by a click or its access key;
+    // a button without a window opens nothing; Exit ends the program.
+    void buttonsOpenFeaturesAndExit() {
         Form1 menu;
         menu.Form_Load();
         int opened = 0;
         menu.setFeature(6, [&] { ++opened; });
-        QVERIFY(menu.cmdAction[6]->isEnabled());
-        QVERIFY(testsupport::showActive(menu));
-        QTest::keyClick(&menu, Qt::Key_H, Qt::AltModifier);
-        QCOMPARE(opened, 1);
-        QTest::keyClick(&menu, Qt::Key_F, Qt::AltModifier);  // not built: nothing opens
-        QCOMPARE(opened, 1);
-        const int ends = testsupport::endProgramCalls();
-        QTest::keyClick(&menu, Qt::Key_X, Qt::AltModifier);
-        QCOMPARE(testsupport::endProgramCalls(), ends + 1);
-        menu.close();
-    }
-
-    void featureButtonOpensItsWindowModally() {
-        Form1 menu;
-        menu.Form_Load();
         menu.setFeature(5, &ui::FormSlot<Feature>::showModal);
+        QVERIFY(menu.cmdAction[6]->isEnabled());
         QVERIFY(testsupport::showActive(menu));
         QTest::mouseClick(menu.cmdAction[5], Qt::LeftButton);
         QVERIFY(ui::FormSlot<Feature>::exists());
@@ -374,6 +352,14 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), &f);
         f.Unload();
         QTRY_VERIFY(!ui::FormSlot<Feature>::exists());
+        QVERIFY(testsupport::showActive(menu));
+        QTest::keyClick(&menu, Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(opened, 1);
+        QTest::keyClick(&menu, Qt::Key_F, Qt::AltModifier);  // not built: nothing opens
+        QCOMPARE(opened, 1);
+        const int ends = testsupport::endProgramCalls();
+        QTest::keyClick(&menu, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(testsupport::endProgramCalls(), ends + 1);
         menu.close();
     }
 };

@@ -1,6 +1,7 @@
 #include "fixtures.h"
 
 #include <QApplication>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -82,6 +83,24 @@ void clickScrollArrow(QScrollBar* bar, bool forward) {
     const QRect r = bar->style()->subControlRect(
         QStyle::CC_ScrollBar, &opt, forward ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
+}
+
+QString pastedText(QRandomGenerator& rng) {
+    static const QString alphabet = QStringLiteral("0123456789.,: -+<>?eEdxaZ\t") + QChar(0x00E9) +
+                                    QChar(0x0663) + QChar(0xFF11) + QChar(0x00A0) + QChar(0x2212);
+    const quint32 kind = rng.bounded(100);
+    const int length = kind < 85 ? int(rng.bounded(13)) : kind < 98 ? int(rng.bounded(400)) : 5000;
+    QString s;
+    for (int i = 0; i < length; ++i) {
+        const quint32 pick = rng.bounded(alphabet.size() + 2);
+        if (pick == quint32(alphabet.size()))
+            s += QStringLiteral("\U0001F600");  // a surrogate pair
+        else if (pick > quint32(alphabet.size()))
+            s += QChar(0xD800);  // a lone surrogate
+        else
+            s += alphabet.at(pick);
+    }
+    return s;
 }
 
 }  // namespace testsupport

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
+class QRandomGenerator;
 class QScrollBar;
 
 #include "ui/msgbox.h"
@@ -74,5 +75,10 @@ bool showActive(QWidget& w);
 QList<QWidget*> tabWalk(int limit = 400);
 // Clicks a scroll bar's arrow at its end (forward) or its start.
 void clickScrollArrow(QScrollBar* bar, bool forward);
+
+// A text of the kinds of characters that reach fields by pasting (digits, both
+// separators, marks, letters, other scripts, paired and lone surrogates), mostly
+// short, now and then hundreds or thousands long.
+QString pastedText(QRandomGenerator& rng);
 
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-// The synastry window: its reports on their pages, the sort notices, opening afresh;
+// The synastry window: its reports on their pages, the sort notices, opening centred;
 // and its sample reports checked for transcription slips (counts, the
 // index rows, orbs and positions that must agree, the stated orders).
 
@@ -100,22 +100,12 @@ private slots:
         }
     }
 
-    void chartSynastryEndsWithAnEmptyRowAndTheIndexRows() {
+    // 79 aspect rows, grouped by the #2 point, then by the #1 point, both in point
+    // order, each orb the distance from the aspect's angle; then an empty row and
+    // the four index rows.
+    void chartSynastryRows() {
         const ui::Grid& g = *w->grdChart;
         static const QRegularExpression value(QStringLiteral("^[+-]\\d+\\.\\d$"));
-        for (int r = 1; r <= 79; ++r)
-            QVERIFY2(value.match(g.TextMatrix(r, 3)).hasMatch(), qPrintable(g.TextMatrix(r, 3)));
-        for (int c = 0; c < 4; ++c) QVERIFY(g.TextMatrix(80, c).isEmpty());
-        static const QRegularExpression index(QStringLiteral("^[+-]?\\d+(\\.\\d+)?$"));
-        for (int r = 81; r <= 84; ++r) {
-            QVERIFY(g.TextMatrix(r, 0).endsWith(u':'));
-            QVERIFY(g.TextMatrix(r, 1).isEmpty() && g.TextMatrix(r, 2).isEmpty());
-            QVERIFY2(index.match(g.TextMatrix(r, 3)).hasMatch(), qPrintable(g.TextMatrix(r, 3)));
-        }
-    }
-
-    void chartOrbsAreTheDistanceFromTheAspectAngle() {
-        const ui::Grid& g = *w->grdChart;
         std::pair<qsizetype, qsizetype> previous{-1, -1};
         for (int r = 1; r <= 79; ++r) {
             const QStringList words = g.TextMatrix(r, 0).split(u' ', Qt::SkipEmptyParts);
@@ -124,10 +114,17 @@ private slots:
             const int angle = angleMinutes(g.TextMatrix(r, 1));
             QVERIFY2(aspect >= 0 && angle >= 0, qPrintable(g.TextMatrix(r, 0)));
             QCOMPARE(angleMinutes(g.TextMatrix(r, 2)), std::abs(angle - aspect));
-            // Grouped by the #2 point, then by the #1 point, both in point order.
+            QVERIFY2(value.match(g.TextMatrix(r, 3)).hasMatch(), qPrintable(g.TextMatrix(r, 3)));
             const std::pair order{kPointOrder.indexOf(words[0]), kPointOrder.indexOf(words[2])};
             QVERIFY2(order.second >= 0 && order > previous, qPrintable(g.TextMatrix(r, 0)));
             previous = order;
+        }
+        for (int c = 0; c < 4; ++c) QVERIFY(g.TextMatrix(80, c).isEmpty());
+        static const QRegularExpression index(QStringLiteral("^[+-]?\\d+(\\.\\d+)?$"));
+        for (int r = 81; r <= 84; ++r) {
+            QVERIFY(g.TextMatrix(r, 0).endsWith(u':'));
+            QVERIFY(g.TextMatrix(r, 1).isEmpty() && g.TextMatrix(r, 2).isEmpty());
+            QVERIFY2(index.match(g.TextMatrix(r, 3)).hasMatch(), qPrintable(g.TextMatrix(r, 3)));
         }
     }
 
@@ -215,21 +212,19 @@ private slots:
         }
     }
 
-    // Opened as the main menu opens it (its buttons: tst_shell), each time afresh.
-    void opensAFreshCentredWindowEachTime() {
+    // Opened as the main menu opens it (its buttons: tst_shell; a new opening is
+    // a new window: tst_ui), centred, and closed by its button.
+    void opensCentredAndCloses() {
         QVERIFY(close());
         testsupport::ScreenOverride screen(30000, 24000);
-        for (int opening = 0; opening < 2; ++opening) {
-            QVERIFY(open());
-            QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
-            QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
-            QCOMPARE(w->grdChart->Rows(), 85);
-            // Placed while it loaded, before the window system framed it.
-            QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
-            QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
-            QTest::mouseClick(w->Command3D1, Qt::LeftButton);
-            QTRY_VERIFY(!Slot::exists());
-        }
+        QVERIFY(open());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Starwright Synastry Tables"));
+        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
+        // Placed while it loaded, before the window system framed it.
+        QCOMPARE(ui::left(w), double(shell::centredOffset(30000, ui::toTwips(w->width()), 2)));
+        QCOMPARE(ui::top(w), double(shell::centredOffset(24000, ui::toTwips(w->height()), 3)));
+        QTest::mouseClick(w->Command3D1, Qt::LeftButton);
+        QTRY_VERIFY(!Slot::exists());
     }
 };
 

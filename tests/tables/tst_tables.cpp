@@ -53,9 +53,12 @@ private slots:
         QCOMPARE(inputs.join(u' '), QStringLiteral("10 10 1994 00 00 00 118 32 34 10"));
         QVERIFY(!w->VSElastic4->isVisible());
         for (auto* options : {w->ADBC, w->AMPM, w->EWOp, w->NSOp}) QCOMPARE(options->selected(), 0);
-        for (int t = 2; t <= 7; ++t) {
-            QVERIFY(!w->Label9[size_t(t)]->isVisible());
+        for (int t = 2; t <= 7; ++t)
             QCOMPARE(w->Label9[size_t(t)]->text(), QStringLiteral("To view the report use the scroll bar."));
+        for (int tab : {0, 7, 0}) {  // no preview, at the opening nor on the sunrise and courtesy pages
+            w->VSIndexTab1->setCurrTab(tab);
+            QCOMPARE(w->VSIndexTab1->CurrTab(), tab);
+            for (int t = 2; t <= 7; ++t) QVERIFY(!w->Label9[size_t(t)]->isVisibleTo(w));
         }
     }
 
@@ -235,14 +238,6 @@ private slots:
         QCOMPARE(g.TopRow(), 1);
     }
 
-    void noPreviewOnSunriseAndCourtesyPages() {
-        for (int tab : {7, 0}) {
-            w->VSIndexTab1->setCurrTab(tab);
-            QCOMPARE(w->VSIndexTab1->CurrTab(), tab);
-        }
-        for (int t = 2; t <= 7; ++t) QVERIFY(!w->Label9[size_t(t)]->isVisibleTo(w));
-    }
-
     void sortNoticeOnlyOnTheArabicPartsPage() {
         testsupport::MsgBoxRecorder boxes;
         const QString firstRow = w->grdArabic->TextMatrix(1, 0);
@@ -259,15 +254,10 @@ private slots:
         QCOMPARE(w->grdArabic->TextMatrix(1, 0), firstRow);
     }
 
-    void closeUnloadsAndTheNextOpeningStartsAgain() {
-        QTest::mouseClick(w->Sunrise, Qt::LeftButton);
-        w->VSIndexTab1->setCurrTab(3);
+    // Unloaded, so the next opening is a new window (the slot's rule: tst_ui).
+    void closeUnloads() {
         QTest::mouseClick(w->Command3D1, Qt::LeftButton);
         QTRY_VERIFY(!Slot::exists());
-        QVERIFY(open());  // as the main menu opens it (its buttons: tst_shell)
-        QCOMPARE(w->VSIndexTab1->CurrTab(), 0);
-        QCOMPARE(box(*w, 3)->text(), QStringLiteral("00"));
-        QVERIFY(!w->Label9[4]->isVisibleTo(w));
     }
 };
 

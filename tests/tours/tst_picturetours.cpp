@@ -1,6 +1,6 @@
 // The picture tours: the tool bar shows exactly the current tab's description,
 // pictures render when their tab first shows and do nothing when clicked, and
-// every opening starts on the first tab.
+// the window opens on the first tab (a new opening is a new window: tst_ui).
 
 #include <QSet>
 #include <QTabBar>
@@ -67,25 +67,23 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, caption);
         QFETCH(int, descriptions);
-        for (int opening = 0; opening < 2; ++opening) {
-            PictureTour& w = open(window);
-            QVERIFY(testsupport::showActive(w));
-            QCOMPARE(w.windowTitle(), caption);
-            QCOMPARE(int(w.lblToolBar.size()), descriptions);
-            QCOMPARE(w.VSIndexTab1->CurrTab(), 0);
-            QCOMPARE(shownDescriptions(w), QList<int>{0});
-            // Only the first picture has been drawn; the others wait for their tab.
-            QTRY_VERIFY(!w.imgTab[0]->rendered().isNull());
-            for (size_t t = 1; t < w.imgTab.size(); ++t) QVERIFY(w.imgTab[t]->rendered().isNull());
-            // Nothing is cut: the tab row fits, every description fits the tool bar.
-            QVERIFY(w.VSIndexTab1->tabBar()->sizeHint().width() <= w.VSIndexTab1->width());
-            for (ui::Label* lbl : w.lblToolBar)
-                QVERIFY(lbl->heightForWidth(lbl->width()) <= lbl->height());
+        PictureTour& w = open(window);
+        QVERIFY(testsupport::showActive(w));
+        QCOMPARE(w.windowTitle(), caption);
+        QCOMPARE(int(w.lblToolBar.size()), descriptions);
+        QCOMPARE(w.VSIndexTab1->CurrTab(), 0);
+        QCOMPARE(shownDescriptions(w), QList<int>{0});
+        // Only the first picture has been drawn; the others wait for their tab.
+        QTRY_VERIFY(!w.imgTab[0]->rendered().isNull());
+        for (size_t t = 1; t < w.imgTab.size(); ++t) QVERIFY(w.imgTab[t]->rendered().isNull());
+        // Nothing is cut: the tab row fits, every description fits the tool bar.
+        QVERIFY(w.VSIndexTab1->tabBar()->sizeHint().width() <= w.VSIndexTab1->width());
+        for (ui::Label* lbl : w.lblToolBar)
+            QVERIFY(lbl->heightForWidth(lbl->width()) <= lbl->height());
 
-            w.VSIndexTab1->setCurrTab(2);
-            QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
-            QTRY_VERIFY(!ui::FormSlot<frmReports>::exists() && !ui::FormSlot<frmEdit>::exists());
-        }
+        w.VSIndexTab1->setCurrTab(2);
+        QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!ui::FormSlot<frmReports>::exists() && !ui::FormSlot<frmEdit>::exists());
     }
 
     // Every tab is reached by its caption's access key and shows its own

@@ -17,7 +17,7 @@ namespace {
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void appendedRowsAndTheFixedHeader() {
+    void rowsCellsAndColumns() {
         ui::Grid g;
         g.setRows(1);
         g.setCols(3);
@@ -37,13 +37,7 @@ private slots:
         QCOMPARE(g.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("A "));
         QVERIFY(!g.horizontalHeader()->isHidden());
         QCOMPARE(g.TextMatrix(9, 9), QString());  // out of range reads as empty
-    }
-
-    void cellByCellWithCurrentRowAndColumn() {
-        ui::Grid g;
-        g.setCols(2);
-        g.setRows(4);
-        g.setFixedRows(1);
+        // Cell by cell through the current row and column.
         g.setRow(2);
         g.setCol(1);
         g.setText(QStringLiteral("Jupiter/Neptune"));
@@ -51,6 +45,13 @@ private slots:
         QCOMPARE(g.Text(), QStringLiteral("Jupiter/Neptune"));
         g.setColWidth(0, 2000);
         QCOMPARE(g.ColWidth(0), 2000.0 - std::fmod(2000.0, ui::kTwipsPerPixel));
+        g.setTextMatrix(1, 0, QStringLiteral("0.48"));
+        g.setColAlignment(1, ui::Grid::Align::LeftBottom);
+        const auto align = [&](int c) {
+            return g.model()->data(g.model()->index(0, c), Qt::TextAlignmentRole).value<Qt::Alignment>();
+        };
+        QCOMPARE(align(0), Qt::AlignRight | Qt::AlignVCenter);  // general: numbers right
+        QCOMPARE(align(1), Qt::AlignLeft | Qt::AlignBottom);
     }
 
     void topRowScrollsBelowTheHeader() {
@@ -113,19 +114,6 @@ private slots:
             view->setItemDelegate(new QStyledItemDelegate(view));
             QVERIFY(fast == view->grab().toImage());
         }
-    }
-
-    void alignmentOfColumns() {
-        ui::Grid g;
-        g.setCols(2);
-        g.setRows(2);
-        g.setTextMatrix(1, 0, QStringLiteral("0.48"));
-        g.setColAlignment(1, ui::Grid::Align::LeftBottom);
-        const auto align = [&](int c) {
-            return g.model()->data(g.model()->index(1, c), Qt::TextAlignmentRole).value<Qt::Alignment>();
-        };
-        QCOMPARE(align(0), Qt::AlignRight | Qt::AlignVCenter);  // general: numbers right
-        QCOMPARE(align(1), Qt::AlignLeft | Qt::AlignBottom);
     }
 };
 
