@@ -26,8 +26,6 @@ namespace app {
 // first after all, fontconfig lets both load and keeps one, so nothing breaks.
 FontConfigLoad::FontConfigLoad() : thread_([] { FcInit(); }) {}
 
-FontConfigLoad::~FontConfigLoad() { wait(); }
-
 void FontConfigLoad::wait() {
     if (thread_.joinable()) thread_.join();
 }

@@ -19,13 +19,10 @@ namespace app {
 class FontConfigLoad {
 public:
     FontConfigLoad();
-    ~FontConfigLoad();
-    FontConfigLoad(const FontConfigLoad&) = delete;
-    FontConfigLoad& operator=(const FontConfigLoad&) = delete;
     void wait();
 
 private:
-    std::thread thread_;
+    std::jthread thread_;  // joined at the latest when it goes
 };
 
 // Program name, version and icon; the font and the pixmap cache's size.

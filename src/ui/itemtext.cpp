@@ -64,8 +64,11 @@ bool paintPlainText(QPainter* painter, const QStyleOptionViewItem& opt) {
 void PlainTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    if (!paintPlainText(painter, opt))
-        QStyledItemDelegate::paint(painter, option, index);
+    if (paintPlainText(painter, opt))
+        return;
+    // What the toolkit's delegate does, with the option already filled in.
+    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
 }
 
 }  // namespace ui
